@@ -1,0 +1,1 @@
+add_library(vfc_jpeg INTERFACE)
