@@ -21,7 +21,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import dibfile  # noqa: E402
 import paint  # noqa: E402
 from glyphs import glyph_mask  # noqa: E402
-from paint import darken, lighten, mix, rgb  # noqa: E402
+from paint import darken, lighten, rgb  # noqa: E402
 
 WIDTH, HEIGHT = 800, 480
 STATES = ("NORMAL", "MOUSEON", "MOUSEDOWN")
@@ -51,7 +51,7 @@ TOOLS = [
     Tool("btnVideoDVDMaker", 293, 200, 230, 116, "video_dvd_maker", "DiscAuthor",
          "Video DVD Maker", "#7C3AED"),
     Tool("btnSlideVideoMaker", 293, 327, 230, 115, "slide_video_maker", "PhotoReel",
-         "Slideshow Maker", "#CA8A04"),
+         "Slideshow Maker", "#0284C7"),
     Tool("btnAudioConverter", 534, 109, 230, 173, "audio_converter", "SoundShift",
          "Audio Converter", "#DB2777"),
 ]
@@ -80,7 +80,7 @@ def background():
     paint.over(bg, rgb("#A21CAF"), 0.16 * paint.radial(WIDTH, HEIGHT, 820, 520, 430))
     paint.over(bg, rgb("#0369A1"), 0.12 * paint.radial(WIDTH, HEIGHT, -40, 520, 360))
 
-    # Soft shadows beneath the tiles and the home-page pill.
+    # Soft shadows beneath the tiles, seen in the gaps between them.
     rects = np.zeros((HEIGHT, WIDTH))
     for t in TOOLS:
         rects[t.y + 4:t.y + t.h + 4, t.x:t.x + t.w] = 1.0
@@ -149,7 +149,7 @@ def tile(tool, state, bg):
     # Icon and name: stacked on tall tiles, side by side on short ones.
     margin = 18
     if h >= 140:
-        size = 64
+        size = 70
         gx, gy = margin, margin
         name_baseline = h - margin - 20
         text_x = margin
@@ -157,7 +157,7 @@ def tile(tool, state, bg):
         size = min(58, h - 26)
         gx, gy = margin, (h - size) // 2
         text_x = gx + size + 14
-        name_baseline = h // 2 + 3
+        name_baseline = (h - 35) // 2 + 14
     icon = paint.place(glyph_mask(tool.glyph, size), w, h, gx + dx, gy + dy)
     paint.over(face, rgb("#000000"), paint.blur(paint.shifted(icon, 0, 2), 2) * 0.35)
     paint.over(face, WHITE, icon)
@@ -198,7 +198,7 @@ def close_pictures(bg):
 
     def cross(dx):
         def draw(d, s):
-            cx, cy, r = (w / 2.0 + dx) * s, (h / 2.0 + dx) * s, 4.6 * s
+            cx, cy, r = (w / 2.0 + dx) * s, (h / 2.0 + dx) * s, 5.0 * s
             width = round(1.7 * s)
             d.line((cx - r, cy - r, cx + r, cy + r), fill=255, width=width)
             d.line((cx - r, cy + r, cx + r, cy - r), fill=255, width=width)
@@ -232,7 +232,7 @@ def close_pictures(bg):
 
 def homepage_pictures(bg):
     x, y, w, h = HOMEPAGE
-    face_font = paint.font(paint.BOLD, 11)
+    face_font = paint.font(paint.FONT_DIR + "DejaVuSansCondensed-Bold.ttf", 11)
     label = "Home page"
     tx = (w - paint.text_width(face_font, label)) // 2
     pill = paint.rounded_rect(w, h, h / 2.0)

@@ -36,11 +36,16 @@ class Pen:
     def poly(self, points, fill=INK):
         self.d.polygon([tuple(self.p(x, y)) for x, y in points], fill=fill)
 
-    def line(self, points, width, fill=INK):
-        self.d.line([tuple(self.p(x, y)) for x, y in points], fill=fill,
-                    width=max(1, round(width * self.k)), joint="curve")
-        for x, y in (points[0], points[-1]):
-            self.disc(x, y, width / 2.0, fill)
+    def blade(self, start, tip, base_half, tip_half, fill=INK):
+        """A straight blade tapering from start to a rounded tip."""
+        (x0, y0), (x1, y1) = start, tip
+        length = math.hypot(x1 - x0, y1 - y0)
+        nx, ny = -(y1 - y0) / length, (x1 - x0) / length
+        self.poly([(x0 + nx * base_half, y0 + ny * base_half),
+                   (x1 + nx * tip_half, y1 + ny * tip_half),
+                   (x1 - nx * tip_half, y1 - ny * tip_half),
+                   (x0 - nx * base_half, y0 - ny * base_half)], fill)
+        self.disc(x1, y1, tip_half, fill)
 
     def arrow_head(self, cx, cy, r, angle, length, half_width, fill=INK):
         """Triangle on a circle at angle (degrees, clockwise from 3 o'clock) pointing clockwise."""
@@ -102,8 +107,8 @@ def video_dvd_maker(pen):
 
 def video_editor(pen):
     # Scissors: two ring handles on the left, blades crossing at a pivot towards the right.
-    pen.line([(30, 36), (94, 70)], 9)
-    pen.line([(30, 64), (94, 30)], 9)
+    pen.blade((29, 35), (95, 70), 6.0, 1.6)
+    pen.blade((29, 65), (95, 30), 6.0, 1.6)
     pen.ring(20, 28, 13, 7)
     pen.ring(20, 72, 13, 7)
     pen.disc(57, 50, 4.5, CUT)
