@@ -52,7 +52,13 @@ fi
 
 # The prefix's wineserver, started here so that it can be stopped by its PID. When one is running
 # already (a test run on the same prefix), it refuses to start and the launcher shares that one.
-server_dir=$(printf '/tmp/.wine-%d/server-%x-%x' "$(id -u)" \
+# Debian's Wine names its temporary directory in the prefix's file 'wineserver'.
+if [ -f "$WINEPREFIX/wineserver" ]; then
+    server_base=/tmp/$(cat "$WINEPREFIX/wineserver")
+else
+    server_base=/tmp/.wine-$(id -u)
+fi
+server_dir=$(printf '%s/server-%x-%x' "$server_base" \
     "$(stat -c '%d' "$WINEPREFIX")" "$(stat -c '%i' "$WINEPREFIX")")
 marker=$(mktemp)
 /usr/lib/wine/wineserver --foreground --persistent 2>/dev/null &
