@@ -1,0 +1,488 @@
+#include "framework/Bitmap.h"
+
+#include "framework/BmpDecoder.h"
+#include "framework/Picture.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr int kMaxSide = 32767;
+constexpr uint64_t kMaxPixels = uint64_t{1} << 27; // 512 MiB at 32 bits per pixel
+
+int BitsPerPixel(TPixelFormat format) {
+    return format == pf32bit ? 32 : 24;
+}
+
+size_t DibStride(int width, int bpp) {
+    return ((static_cast<size_t>(width) * bpp + 31) / 32) * 4;
+}
+
+BITMAPINFO TopDownInfo(int width, int height, int bpp) {
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = -height;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = static_cast<WORD>(bpp);
+    bmi.bmiHeader.biCompression = BI_RGB;
+    return bmi;
+}
+
+void PutLE16(std::vector<uint8_t>& out, uint32_t v) {
+    out.push_back(static_cast<uint8_t>(v));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+}
+void PutLE32(std::vector<uint8_t>& out, uint32_t v) {
+    PutLE16(out, v & 0xFFFF);
+    PutLE16(out, v >> 16);
+}
+} // namespace
+
+template <> const TEnumInfo& EnumInfoOf<TPixelFormat>() {
+    static const TEnumInfo info{"TPixelFormat", {"pfDevice", "pf24bit", "pf32bit"}};
+    return info;
+}
+
+template <> const TEnumInfo& EnumInfoOf<TTransparentMode>() {
+    static const TEnumInfo info{"TTransparentMode", {"tmAuto", "tmFixed"}};
+    return info;
+}
+
+TOwnedBitmapHandle CreateBitmapOfFormat(int width, int height, TPixelFormat format, void** bits) {
+    if (bits)
+        *bits = nullptr;
+    if (width <= 0 || height <= 0)
+        return {};
+    if (width > kMaxSide || height > kMaxSide ||
+        static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > kMaxPixels)
+        throw EGraphicsError("bitmap of " + std::to_string(width) + " x " + std::to_string(height) +
+                             " pixels is too large");
+    HBITMAP bitmap = nullptr;
+    if (format == pfDevice) {
+        TWindowDC screen(nullptr);
+        bitmap = CreateCompatibleBitmap(screen.Get(), width, height);
+    } else {
+        const BITMAPINFO bmi = TopDownInfo(width, height, BitsPerPixel(format));
+        void* dibBits = nullptr;
+        bitmap = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &dibBits, nullptr, 0);
+        if (bits)
+            *bits = dibBits;
+    }
+    if (!bitmap)
+        throw EGraphicsError("cannot create a bitmap of " + std::to_string(width) + " x " +
+                             std::to_string(height) + " pixels");
+    return TOwnedBitmapHandle(bitmap);
+}
+
+// The canvas of a bitmap makes the bitmap's memory DC when it is first drawn on.
+class TBitmap::TBitmapCanvas : public TCanvas {
+public:
+    explicit TBitmapCanvas(const TBitmap& bitmap) : bitmap_(bitmap) {}
+    using TCanvas::SetHandle;
+
+protected:
+    void CreateHandle() override { bitmap_.AttachDC(); }
+
+private:
+    const TBitmap& bitmap_;
+};
+
+VFC_DESCRIBE(TBitmap) {
+    b.Property("PixelFormat", &TBitmap::PixelFormat, &TBitmap::SetPixelFormat)
+        .WithDefault(pfDevice);
+    b.Property("TransparentColor", &TBitmap::TransparentColor, &TBitmap::SetTransparentColor)
+        .AsColor()
+        .NotStored();
+    b.Property("TransparentMode", &TBitmap::TransparentMode, &TBitmap::SetTransparentMode)
+        .WithDefault(tmAuto);
+    b.Property("Width", &TBitmap::Width, &TBitmap::SetWidth).NotStored();
+    b.Property("Height", &TBitmap::Height, &TBitmap::SetHeight).NotStored();
+}
+
+TBitmap::TBitmap() = default;
+
+TBitmap::~TBitmap() {
+    DropDC();
+}
+
+void TBitmap::AttachDC() const {
+    if (dc_)
+        return;
+    TMemoryDC dc(nullptr);
+    if (!dc)
+        throw EGraphicsError("cannot create a memory DC for a bitmap");
+    dc_ = std::move(dc);
+    dcOriginalBitmap_ = handle_ ? SelectObject(dc_.Get(), handle_.Get()) : nullptr;
+    if (!canvas_)
+        canvas_ = std::make_unique<TBitmapCanvas>(*this);
+    canvas_->SetHandle(dc_.Get());
+}
+
+void TBitmap::DropDC() {
+    if (!dc_)
+        return;
+    if (canvas_)
+        canvas_->SetHandle(nullptr);
+    if (dcOriginalBitmap_)
+        SelectObject(dc_.Get(), dcOriginalBitmap_);
+    dcOriginalBitmap_ = nullptr;
+    dc_.Reset();
+}
+
+TCanvas* TBitmap::Canvas() const {
+    if (!canvas_)
+        canvas_ = std::make_unique<TBitmapCanvas>(*this);
+    return canvas_.get();
+}
+
+HDC TBitmap::SourceDC() const {
+    AttachDC();
+    return dc_.Get();
+}
+
+void TBitmap::Replace(TOwnedBitmapHandle bitmap, int width, int height, TPixelFormat format,
+                      void* bits) {
+    if (dc_) {
+        // Put the new bitmap into the DC before the old one is deleted.
+        if (bitmap) {
+            HGDIOBJ previous = SelectObject(dc_.Get(), bitmap.Get());
+            if (!dcOriginalBitmap_)
+                dcOriginalBitmap_ = previous;
+        } else if (dcOriginalBitmap_) {
+            SelectObject(dc_.Get(), dcOriginalBitmap_);
+            dcOriginalBitmap_ = nullptr;
+        }
+    }
+    handle_ = std::move(bitmap);
+    bits_ = bits;
+    width_ = handle_ ? width : 0;
+    height_ = handle_ ? height : 0;
+    format_ = format;
+}
+
+void TBitmap::SetSize(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == width_ && height == height_)
+        return;
+    void* bits = nullptr;
+    TOwnedBitmapHandle fresh = CreateBitmapOfFormat(width, height, format_, &bits);
+    if (fresh) {
+        TMemoryDC temp(nullptr);
+        TScopedSelect select(temp.Get(), fresh.Get());
+        PatBlt(temp.Get(), 0, 0, width, height, WHITENESS);
+        if (handle_)
+            BitBlt(temp.Get(), 0, 0, std::min(width, width_), std::min(height, height_), SourceDC(),
+                   0, 0, SRCCOPY);
+    }
+    Replace(std::move(fresh), width, height, format_, bits);
+    Changed();
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat format) {
+    if (format == format_)
+        return;
+    if (!handle_) {
+        format_ = format;
+        Changed();
+        return;
+    }
+    void* bits = nullptr;
+    TOwnedBitmapHandle fresh = CreateBitmapOfFormat(width_, height_, format, &bits);
+    {
+        TMemoryDC temp(nullptr);
+        TScopedSelect select(temp.Get(), fresh.Get());
+        BitBlt(temp.Get(), 0, 0, width_, height_, SourceDC(), 0, 0, SRCCOPY);
+    }
+    if (format == pf32bit) {
+        // Converted pixels are opaque.
+        GdiFlush();
+        auto* p = static_cast<uint32_t*>(bits);
+        for (size_t i = 0, n = static_cast<size_t>(width_) * height_; i < n; ++i)
+            p[i] |= 0xFF000000u;
+    }
+    Replace(std::move(fresh), width_, height_, format, bits);
+    Changed();
+}
+
+void TBitmap::SetHandle(TOwnedBitmapHandle bitmap) {
+    if (!bitmap) {
+        Replace({}, 0, 0, format_, nullptr);
+        Changed();
+        return;
+    }
+    DIBSECTION ds{};
+    const int got = GetObjectA(bitmap.Get(), sizeof ds, &ds);
+    if (got == 0)
+        throw EGraphicsError("not a bitmap handle");
+    const int width = ds.dsBm.bmWidth;
+    const int height = ds.dsBm.bmHeight;
+    TPixelFormat format = pfDevice;
+    void* bits = nullptr;
+    if (got == sizeof ds && ds.dsBm.bmBits &&
+        (ds.dsBmih.biBitCount == 24 || ds.dsBmih.biBitCount == 32) && ds.dsBmih.biHeight < 0) {
+        // A top-down DIB section of ours: keep it as it is.
+        format = ds.dsBmih.biBitCount == 32 ? pf32bit : pf24bit;
+        bits = ds.dsBm.bmBits;
+        Replace(std::move(bitmap), width, height, format, bits);
+    } else {
+        // Anything else is copied into a bitmap of our own layout.
+        format = (got == sizeof ds && ds.dsBm.bmBits)
+                     ? (ds.dsBmih.biBitCount == 32 ? pf32bit : pf24bit)
+                     : pfDevice;
+        TOwnedBitmapHandle copy = CreateBitmapOfFormat(width, height, format, &bits);
+        {
+            TMemoryDC from(nullptr), to(nullptr);
+            TScopedSelect selectFrom(from.Get(), bitmap.Get());
+            TScopedSelect selectTo(to.Get(), copy.Get());
+            BitBlt(to.Get(), 0, 0, width, height, from.Get(), 0, 0, SRCCOPY);
+        }
+        Replace(std::move(copy), width, height, format, bits);
+    }
+    Changed();
+}
+
+TColor TBitmap::TransparentColor() const {
+    if (transparentMode_ == tmFixed)
+        return transparentColor_;
+    if (!handle_)
+        return clDefault;
+    const COLORREF c = GetPixel(SourceDC(), 0, 0);
+    return c == CLR_INVALID ? clDefault : static_cast<TColor>(c & 0xFFFFFF);
+}
+
+void TBitmap::SetTransparentColor(TColor color) {
+    if (color == clDefault) {
+        SetTransparentMode(tmAuto);
+        return;
+    }
+    transparentColor_ = color;
+    transparentMode_ = tmFixed;
+    Changed();
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode mode) {
+    if (mode == transparentMode_)
+        return;
+    if (mode == tmAuto)
+        transparentColor_ = clDefault;
+    else if (transparentColor_ == clDefault)
+        transparentColor_ = TransparentColor();
+    transparentMode_ = mode;
+    Changed();
+}
+
+void TBitmap::Draw(TCanvas& canvas, const TRect& r) {
+    if (Empty() || r.Width() == 0 || r.Height() == 0)
+        return;
+    HDC dest = canvas.Handle();
+    HDC source = SourceDC();
+    if (Transparent()) {
+        const UINT key = ColorToRGB(TransparentColor());
+        TransparentBlt(dest, r.Left, r.Top, r.Width(), r.Height(), source, 0, 0, width_, height_,
+                       key);
+        return;
+    }
+    if (r.Width() == width_ && r.Height() == height_) {
+        BitBlt(dest, r.Left, r.Top, width_, height_, source, 0, 0, canvas.CopyMode());
+        return;
+    }
+    const int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
+    StretchBlt(dest, r.Left, r.Top, r.Width(), r.Height(), source, 0, 0, width_, height_,
+               canvas.CopyMode());
+    SetStretchBltMode(dest, oldMode);
+}
+
+void TBitmap::Assign(const TPersistent* source) {
+    if (!source) {
+        Replace({}, 0, 0, format_, nullptr);
+        Changed();
+        return;
+    }
+    if (auto* picture = As<TPicture>(source)) {
+        Assign(picture->Graphic());
+        return;
+    }
+    auto* other = As<TBitmap>(source);
+    if (!other) {
+        TGraphic::Assign(source);
+        return;
+    }
+    if (other == this)
+        return;
+    void* bits = nullptr;
+    TOwnedBitmapHandle copy =
+        CreateBitmapOfFormat(other->width_, other->height_, other->format_, &bits);
+    if (copy) {
+        if (other->bits_ && bits) {
+            GdiFlush();
+            std::memcpy(bits, other->bits_,
+                        DibStride(other->width_, BitsPerPixel(other->format_)) * other->height_);
+        } else {
+            TMemoryDC temp(nullptr);
+            TScopedSelect select(temp.Get(), copy.Get());
+            BitBlt(temp.Get(), 0, 0, other->width_, other->height_, other->SourceDC(), 0, 0,
+                   SRCCOPY);
+        }
+    }
+    Replace(std::move(copy), other->width_, other->height_, other->format_, bits);
+    transparentMode_ = other->transparentMode_;
+    transparentColor_ = other->transparentColor_;
+    TGraphic::SetTransparent(other->Transparent());
+    Changed();
+}
+
+void TBitmap::SetPixels(int width, int height, const std::vector<uint32_t>& argb,
+                        TPixelFormat format) {
+    if (width < 0 || height < 0 ||
+        argb.size() < static_cast<size_t>(width) * static_cast<size_t>(height))
+        throw EGraphicsError("pixel buffer does not match the bitmap size");
+    const TPixelFormat dibFormat = format == pf32bit ? pf32bit : pf24bit;
+    void* bits = nullptr;
+    TOwnedBitmapHandle fresh = CreateBitmapOfFormat(width, height, dibFormat, &bits);
+    if (fresh) {
+        const size_t stride = DibStride(width, BitsPerPixel(dibFormat));
+        auto* base = static_cast<uint8_t*>(bits);
+        for (int y = 0; y < height; ++y) {
+            const uint32_t* src = argb.data() + static_cast<size_t>(y) * width;
+            uint8_t* row = base + stride * y;
+            if (dibFormat == pf32bit) {
+                std::memcpy(row, src, static_cast<size_t>(width) * 4);
+            } else {
+                for (int x = 0; x < width; ++x) {
+                    row[3 * x] = static_cast<uint8_t>(src[x]);
+                    row[3 * x + 1] = static_cast<uint8_t>(src[x] >> 8);
+                    row[3 * x + 2] = static_cast<uint8_t>(src[x] >> 16);
+                }
+            }
+        }
+    }
+    Replace(std::move(fresh), width, height, dibFormat, bits);
+    if (format == pfDevice)
+        SetPixelFormat(pfDevice);
+    else
+        Changed();
+}
+
+void TBitmap::LoadFromMemory(const uint8_t* data, size_t size) {
+    TDecodedBmp decoded;
+    try {
+        decoded = DecodeBmpFile(data, size);
+    } catch (const EBmpError& e) {
+        throw EGraphicsError(std::string("invalid bitmap: ") + e.what());
+    }
+    SetPixels(static_cast<int>(decoded.Width), static_cast<int>(decoded.Height), decoded.Pixels,
+              decoded.HasAlpha ? pf32bit : pf24bit);
+}
+
+void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name) {
+    TOwnedBitmapHandle loaded(static_cast<HBITMAP>(
+        LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!loaded)
+        throw EGraphicsError("bitmap resource '" + name + "' not found");
+    DIBSECTION ds{};
+    if (GetObjectA(loaded.Get(), sizeof ds, &ds) != sizeof ds || !ds.dsBm.bmBits)
+        throw EGraphicsError("bitmap resource '" + name + "' is not a device-independent bitmap");
+    const int width = ds.dsBm.bmWidth;
+    const int height = ds.dsBm.bmHeight;
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+    const bool hasAlpha = ds.dsBmih.biBitCount == 32;
+    if (hasAlpha) {
+        // Read 32-bit pixels directly, so that the alpha bytes survive.
+        GdiFlush();
+        const bool bottomUp = ds.dsBmih.biHeight > 0;
+        const auto* base = static_cast<const uint8_t*>(ds.dsBm.bmBits);
+        for (int y = 0; y < height; ++y) {
+            const uint8_t* row =
+                base + static_cast<size_t>(ds.dsBm.bmWidthBytes) * (bottomUp ? height - 1 - y : y);
+            std::memcpy(&pixels[static_cast<size_t>(y) * width], row,
+                        static_cast<size_t>(width) * 4);
+        }
+    } else {
+        BITMAPINFO bmi = TopDownInfo(width, height, 32);
+        TWindowDC screen(nullptr);
+        if (GetDIBits(screen.Get(), loaded.Get(), 0, static_cast<UINT>(height), pixels.data(), &bmi,
+                      DIB_RGB_COLORS) != height)
+            throw EGraphicsError("cannot read bitmap resource '" + name + "'");
+        for (uint32_t& p : pixels)
+            p &= 0xFFFFFF;
+    }
+    SetPixels(width, height, pixels, hasAlpha ? pf32bit : pf24bit);
+}
+
+std::vector<uint32_t> TBitmap::CopyPixels() const {
+    std::vector<uint32_t> pixels(static_cast<size_t>(width_) * height_);
+    if (!handle_)
+        return pixels;
+    GdiFlush();
+    if (bits_) {
+        const size_t stride = DibStride(width_, BitsPerPixel(format_));
+        const auto* base = static_cast<const uint8_t*>(bits_);
+        for (int y = 0; y < height_; ++y) {
+            const uint8_t* row = base + stride * y;
+            uint32_t* out = &pixels[static_cast<size_t>(y) * width_];
+            if (format_ == pf32bit)
+                std::memcpy(out, row, static_cast<size_t>(width_) * 4);
+            else
+                for (int x = 0; x < width_; ++x)
+                    out[x] = row[3 * x] | (row[3 * x + 1] << 8) | (row[3 * x + 2] << 16);
+        }
+        return pixels;
+    }
+    void* bits = nullptr;
+    TOwnedBitmapHandle temp = CreateBitmapOfFormat(width_, height_, pf32bit, &bits);
+    {
+        TMemoryDC dc(nullptr);
+        TScopedSelect select(dc.Get(), temp.Get());
+        BitBlt(dc.Get(), 0, 0, width_, height_, SourceDC(), 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+    std::memcpy(pixels.data(), bits, pixels.size() * 4);
+    for (uint32_t& p : pixels)
+        p &= 0xFFFFFF;
+    return pixels;
+}
+
+uint8_t* TBitmap::ScanLine(int y) {
+    if (!bits_)
+        throw EGraphicsError("scan lines need a 24- or 32-bit bitmap");
+    if (y < 0 || y >= height_)
+        throw EGraphicsError("scan line " + std::to_string(y) + " out of range");
+    GdiFlush();
+    return static_cast<uint8_t*>(bits_) + DibStride(width_, BitsPerPixel(format_)) * y;
+}
+
+std::vector<uint8_t> TBitmap::SaveToMemory() const {
+    const std::vector<uint32_t> pixels = CopyPixels();
+    const size_t stride = DibStride(width_, 24);
+    const uint32_t imageSize = static_cast<uint32_t>(stride * height_);
+    std::vector<uint8_t> out;
+    out.reserve(54 + imageSize);
+    out.push_back('B');
+    out.push_back('M');
+    PutLE32(out, 54 + imageSize);
+    PutLE32(out, 0);
+    PutLE32(out, 54);
+    PutLE32(out, 40);
+    PutLE32(out, static_cast<uint32_t>(width_));
+    PutLE32(out, static_cast<uint32_t>(height_));
+    PutLE16(out, 1);
+    PutLE16(out, 24);
+    PutLE32(out, BI_RGB);
+    PutLE32(out, imageSize);
+    PutLE32(out, 3780); // 96 dpi
+    PutLE32(out, 3780);
+    PutLE32(out, 0);
+    PutLE32(out, 0);
+    for (int y = height_ - 1; y >= 0; --y) {
+        const uint32_t* row = &pixels[static_cast<size_t>(y) * width_];
+        for (int x = 0; x < width_; ++x) {
+            out.push_back(static_cast<uint8_t>(row[x]));
+            out.push_back(static_cast<uint8_t>(row[x] >> 8));
+            out.push_back(static_cast<uint8_t>(row[x] >> 16));
+        }
+        out.insert(out.end(), stride - static_cast<size_t>(width_) * 3, 0);
+    }
+    return out;
+}
