@@ -1,0 +1,237 @@
+// Forms (top-level windows, MDI frames and children) and the application object.
+#pragma once
+
+#include "framework/Controls.h"
+#include "framework/Shell.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+template <> const TEnumInfo& EnumInfoOf<TFormBorderStyle>();
+template <> const TEnumInfo& EnumInfoOf<TBorderIcon>();
+template <> const TEnumInfo& EnumInfoOf<TPosition>();
+template <> const TEnumInfo& EnumInfoOf<TFormStyle>();
+template <> const TEnumInfo& EnumInfoOf<TWindowState>();
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL;
+using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+    VFC_CLASS(TCustomForm, TWinControl)
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    // Reads the layout stored as resource `resourceName` (RCDATA) into this form.
+    void ReadLayoutResource(const std::string& resourceName);
+    // Reads a layout given as text (tests, tools).
+    void ReadLayoutText(std::string_view text, const std::string& layoutName);
+
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle s);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons icons);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition p) { position_ = p; }
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle s);
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState s);
+    bool Scaled() const { return scaled_; }
+    void SetScaled(bool v) { scaled_ = v; }
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int v) { pixelsPerInch_ = v; }
+    int TextHeight() const { return textHeight_; }
+    void SetTextHeight(int v) { textHeight_ = v; }
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool v) { keyPreview_ = v; }
+    TIcon* Icon() const { return icon_.get(); }
+    void SetIcon(TIcon* icon);
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool v) { autoScroll_ = v; }
+    int ConstraintsMinHeight = 0;
+    int ConstraintsMinWidth = 0;
+
+    TWinControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(TWinControl* control);
+    // Called by a control that received the focus.
+    void SetFocusedControl(TWinControl* control);
+    void FocusControl(TWinControl* control);
+    void ControlRemoved(TWinControl* control);
+    bool Active() const { return active_; }
+
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult r) { modalResult_ = r; }
+    TModalResult ShowModal();
+    void Close();
+    // Keyboard shortcuts of the form's menus; false when the key is none of them.
+    virtual bool IsShortCut(const TMessage& keyMessage);
+
+    // MDI
+    HWND ClientHandle() const { return clientHandle_; }
+    int MDIChildCount() const;
+    TCustomForm* ActiveMDIChild() const;
+
+    void SetText(const std::string& text) override;
+    TRect ClientRect() const override;
+    void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    bool Showing() const override;
+    void Loaded() override;
+
+    // Runs OnCreate once after construction and layout loading.
+    void DoCreate();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    void VisibleChanging() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    bool DialogKey(TMessage& message);
+    void ApplyPosition();
+    DWORD WindowStyle() const;
+    DWORD WindowExStyle() const;
+
+private:
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
+    TPosition position_ = poDesigned;
+    TFormStyle formStyle_ = fsNormal;
+    TWindowState windowState_ = wsNormal;
+    bool scaled_ = true;
+    int pixelsPerInch_ = 96;
+    int textHeight_ = 13;
+    bool keyPreview_ = false;
+    bool autoScroll_ = false;
+    bool active_ = false;
+    bool positioned_ = false;
+    bool created_ = false;
+    int clientWidth_ = -1, clientHeight_ = -1;
+    std::unique_ptr<TIcon> icon_;
+    TWinControl* activeControl_ = nullptr;
+    TWinControl* focusedControl_ = nullptr;
+    TModalResult modalResult_ = mrNone;
+    HWND clientHandle_ = nullptr;
+    friend class TApplication;
+};
+
+class TForm : public TCustomForm {
+    VFC_CLASS(TForm, TCustomForm)
+    explicit TForm(TComponent* owner) : TCustomForm(owner) {}
+};
+
+// Sees every message the application's loop dispatches.
+class TApplicationEvents : public TComponent {
+    VFC_CLASS(TApplicationEvents, TComponent)
+    explicit TApplicationEvents(TComponent* owner);
+    ~TApplicationEvents() override;
+    TEvent<void(MSG& Msg, bool& Handled)> OnMessage;
+};
+
+class TApplication : public TComponent {
+    VFC_CLASS(TApplication, TComponent)
+    TApplication();
+    ~TApplication() override;
+
+    void Initialize();
+    // Creates a form of class T owned by the application, reads its stored layout (the
+    // RCDATA resource named after the class, upper-cased) and runs its OnCreate. The first
+    // form created becomes the main form.
+    template <class T> T* CreateForm(T*& reference) {
+        reference = new T(this);
+        AdoptForm(reference, true);
+        return reference;
+    }
+    void Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Handles every waiting message, then returns.
+    void ProcessMessages();
+    // Handles one message if there is one; false when the queue was empty.
+    bool HandleOneMessage();
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title) { title_ = title; }
+    TIcon* Icon() const { return icon_.get(); }
+    TCustomForm* MainForm() const { return mainForm_; }
+    void SetMainForm(TCustomForm* form) { mainForm_ = form; }
+    bool Active() const;
+    HINSTANCE Instance() const { return GetModuleHandleA(nullptr); }
+    TClassRegistry& Classes() { return classes_; }
+
+    // Reports an exception that escaped an event handler; the program goes on.
+    void HandleException(const std::exception& e);
+    std::function<void(const std::string&)> OnException; // replaces the message box
+
+    // The screen cursor: crHourGlass while a long operation runs, crDefault otherwise.
+    TCursor ScreenCursor() const { return screenCursor_; }
+    void SetScreenCursor(TCursor cursor);
+
+    // Calls into the shell go through this seam, which tests may replace.
+    TShell& Shell() { return *shell_; }
+    void SetShell(TShell* shell) { shell_ = shell ? shell : &defaultShell_; }
+
+    // Pointer and capture tracking shared by all controls.
+    TControl* MouseControl() const { return mouseControl_; }
+    TControl* CaptureControl() const { return captureControl_; }
+    void SetCaptureControl(TControl* control);
+    void ForgetCapture() { captureControl_ = nullptr; }
+    void PointerMoved();
+    void PointerLeftWindow(TWinControl* window);
+    void ControlDestroyed(TControl* control);
+
+    void AddApplicationEvents(TApplicationEvents* events);
+    void RemoveApplicationEvents(TApplicationEvents* events);
+    void AdoptForm(TCustomForm* form, bool readLayout);
+
+private:
+    bool IsKeyMessage(MSG& msg);
+    bool IsMDIMessage(MSG& msg);
+    void DispatchOne(MSG& msg);
+    void UpdateMouseControl(TControl* control);
+    TControl* ControlAtCursor() const;
+
+    std::string title_;
+    std::unique_ptr<TIcon> icon_;
+    TCustomForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+    TCursor screenCursor_ = crDefault;
+    TClassRegistry classes_;
+    TSystemShell defaultShell_;
+    TShell* shell_ = &defaultShell_;
+    TControl* mouseControl_ = nullptr;
+    TControl* captureControl_ = nullptr;
+    std::vector<TApplicationEvents*> appEvents_;
+};
+
+// The application object of the process.
+extern TApplication* const Application;
