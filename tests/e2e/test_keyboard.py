@@ -26,8 +26,9 @@ class FocusSteps(LauncherTestCase):
         try:
             self.wait_for_button(b, "MouseDown", timeout=10)
         except AssertionError as error:
+            pressed = self.pressed_buttons()
             self.session.key_up("space")
-            raise AssertionError(f"{error}; showing pressed: {self.pressed_buttons()}") from None
+            raise AssertionError(f"{error}; showing pressed: {pressed}") from None
 
     def move_focus_on(self):
         """Tab while Space is held, then let both go: the focus moves, nothing is clicked."""
@@ -42,10 +43,12 @@ class TabOrder(FocusSteps):
         sequence = layout.tab_sequence()
         self.assertEqual(sequence[0].name, "btnVideoConverter")
         self.assertEqual(sequence[-1].name, "btnHomepage")
-        for b in sequence:
-            with self.subTest(focused=b.name):
+        for tabs, b in enumerate(sequence):
+            try:
                 self.wait_for_focus_shown(b)
-                self.move_focus_on()
+            except AssertionError as error:
+                self.fail(f"after {tabs} Tab presses the focus should be on {b.name}: {error}")
+            self.move_focus_on()
         self.assertIsNone(self.session.program.poll(), "the launcher ended during the walk")
 
 
