@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Writes the bitmap resources of the five built-in styles to bmp/<NAME>.bmp and the resource
 script styles.rc that compiles them in. With --contact-sheet PATH it also draws every picture
-of every style, labelled and enlarged, into one PNG for review.
+of every style, labelled and enlarged, into one PNG for review; with --check it writes nothing
+and fails when the committed files differ from what it would write.
 
 The output is deterministic: running the script again gives byte-identical files.
 """
@@ -9,8 +10,6 @@ The output is deterministic: running the script again gives byte-identical files
 import argparse
 import os
 import sys
-
-import numpy as np
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -91,42 +90,65 @@ def menu_checked_bytes():
     return bmp4(widgets.menu_checked(), widgets.VGA_PALETTE)
 
 
-def write_resources(folder):
-    bmp_dir = os.path.join(folder, "bmp")
-    os.makedirs(bmp_dir, exist_ok=True)
+def resource_files():
+    """{relative path: bytes} of everything the script writes."""
+    files = {}
     names = []
     for name, _, picture in all_pictures():
-        _write(os.path.join(bmp_dir, name + ".bmp"), bmp24(picture))
+        files[f"bmp/{name}.bmp"] = bmp24(picture)
         names.append(name)
-    _write(os.path.join(bmp_dir, "MENU_CHECKED.bmp"), menu_checked_bytes())
+    files["bmp/MENU_CHECKED.bmp"] = menu_checked_bytes()
     names.append("MENU_CHECKED")
     lines = ["// Bitmaps of the built-in styles; written by generate_styles.py.\n"]
     lines += [f'{name} BITMAP "bmp/{name}.bmp"\n' for name in names]
-    _write(os.path.join(folder, "styles.rc"), "".join(lines).encode("ascii"))
-    stale = set(os.listdir(bmp_dir)) - {n + ".bmp" for n in names}
-    for file_name in sorted(stale):
+    files["styles.rc"] = "".join(lines).encode("ascii")
+    return files
+
+
+def write_resources(folder, files):
+    bmp_dir = os.path.join(folder, "bmp")
+    os.makedirs(bmp_dir, exist_ok=True)
+    for relative, data in files.items():
+        with open(os.path.join(folder, relative), "wb") as f:
+            f.write(data)
+    for file_name in sorted(set(os.listdir(bmp_dir)) - {os.path.basename(p) for p in files}):
         os.remove(os.path.join(bmp_dir, file_name))
-    return names
 
 
-def _write(path, data):
-    with open(path, "wb") as f:
-        f.write(data)
+def stale_files(folder, files):
+    """Files on disk that differ from what the script writes, and files it would remove."""
+    stale = []
+    for relative, data in files.items():
+        path = os.path.join(folder, relative)
+        if not os.path.exists(path) or open(path, "rb").read() != data:
+            stale.append(relative)
+    bmp_dir = os.path.join(folder, "bmp")
+    extra = set(os.listdir(bmp_dir)) - {os.path.basename(p) for p in files}
+    return stale + sorted("bmp/" + name for name in extra)
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--contact-sheet", metavar="PATH", help="also write a review PNG")
+    parser.add_argument("--check", action="store_true",
+                        help="write nothing; fail when the committed files are out of date")
     args = parser.parse_args()
     folder = os.path.dirname(os.path.abspath(__file__))
-    names = write_resources(folder)
-    print(f"{len(names)} bitmaps written to {os.path.join(folder, 'bmp')}")
+    files = resource_files()
+    if args.check:
+        stale = stale_files(folder, files)
+        for relative in stale:
+            print(f"out of date: {relative}")
+        return 1 if stale else 0
+    write_resources(folder, files)
+    print(f"{len(files) - 1} bitmaps written to {os.path.join(folder, 'bmp')}")
     if args.contact_sheet:
         import contact_sheet
         contact_sheet.write(args.contact_sheet, all_pictures(), widgets.menu_checked(),
                             widgets.VGA_PALETTE)
         print(f"contact sheet: {args.contact_sheet}")
+    return 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

@@ -250,7 +250,8 @@ def trackbar_slider_v(style, width, height):
 def _arrow(fw, h, direction, colour_picture, colour, offset=0):
     cx, cy = fw / 2 + offset, h / 2 + offset
     r = min(fw, h) * 0.2
-    shapes = {"up": [(cx - r * 1.3, cy + r * 0.6), (cx + r * 1.3, cy + r * 0.6), (cx, cy - r * 0.8)],
+    shapes = {"up": [(cx - r * 1.3, cy + r * 0.6), (cx + r * 1.3, cy + r * 0.6),
+                     (cx, cy - r * 0.8)],
               "down": [(cx - r * 1.3, cy - r * 0.6), (cx + r * 1.3, cy - r * 0.6),
                        (cx, cy + r * 0.8)],
               "left": [(cx + r * 0.6, cy - r * 1.3), (cx + r * 0.6, cy + r * 1.3),
