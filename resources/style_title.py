@@ -166,9 +166,8 @@ def _glyph(kind, frame, centre, size, line_width):
         paths = [path(*arc, (0.5, 0.62), (0.5, 0.68))]
         x, y = at(0.5, 0.92)
         dots = ((x, y, line_width * 0.65),)
-    else:  # control box: a small window
-        paths = [path((0.05, 0.12), (0.95, 0.12), (0.95, 0.88), (0.05, 0.88), (0.05, 0.12)),
-                 path((0.05, 0.26), (0.95, 0.26))]
+    else:  # control box: the window menu
+        paths = [path((0.12, y), (0.88, y)) for y in (0.18, 0.5, 0.82)]
     return strokes(frame, frame, paths, line_width, dots)
 
 
