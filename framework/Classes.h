@@ -265,14 +265,15 @@ public:
     }
 
     // Property kept in a data member, written directly (events, plain stores).
-    template <class V> TPropInfo& Field(const char* name, V C::*member) {
+    template <class V, class Base> TPropInfo& Field(const char* name, V Base::*member) {
+        static_assert(std::is_base_of_v<Base, C>, "the field must belong to the class");
         TPropInfo& p = Add(name);
         vfc_detail::FillType<V>(p);
         p.Get = [member](const TObject& o) {
-            return vfc_detail::ToPropValue<V>(static_cast<const C&>(o).*member);
+            return vfc_detail::ToPropValue<V>(static_cast<const Base&>(static_cast<const C&>(o)).*member);
         };
         p.Set = [member, name = std::string(name)](TObject& o, const TPropValue& v) {
-            static_cast<C&>(o).*member = vfc_detail::FromPropValue<V>(name, v);
+            static_cast<Base&>(static_cast<C&>(o)).*member = vfc_detail::FromPropValue<V>(name, v);
         };
         return p;
     }
