@@ -25,9 +25,23 @@ tests/harness/wine-prefix.sh || exit 1
 xvfb_pid= server_pid= launcher_pid=
 stop_all() {
     trap - EXIT INT TERM
-    for pid in $launcher_pid $server_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
+    if [ -n "$launcher_pid" ]; then
+        kill "$launcher_pid" 2>/dev/null
+        wait "$launcher_pid" 2>/dev/null
+    fi
+    # Without user processes the wineserver ends Wine's own ones and then itself within seconds.
+    if [ -n "$server_pid" ]; then
+        for _ in $(seq 100); do
+            kill -0 "$server_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$server_pid" 2>/dev/null
+        wait "$server_pid" 2>/dev/null
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+    fi
 }
 trap stop_all EXIT
 trap 'echo; echo "run: stopping"; exit 130' INT TERM
@@ -61,7 +75,7 @@ fi
 server_dir=$(printf '%s/server-%x-%x' "$server_base" \
     "$(stat -c '%d' "$WINEPREFIX")" "$(stat -c '%i' "$WINEPREFIX")")
 marker=$(mktemp)
-/usr/lib/wine/wineserver --foreground --persistent 2>/dev/null &
+/usr/lib/wine/wineserver --foreground 2>/dev/null &
 server_pid=$!
 for _ in $(seq 200); do
     [ -S "$server_dir/socket" ] && [ "$server_dir/socket" -nt "$marker" ] && break

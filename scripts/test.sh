@@ -86,8 +86,12 @@ for stage in $stages; do
     printf '%-7s %-7s %5ss  %s\n' "$stage" "${result[$stage]}" "${seconds[$stage]}" "${closing[$stage]:-}"
 done
 echo "logs: $logs"
+# CTest's own closing line of each target, alone on its line.
 for stage in $stages; do
-    [ -n "${closing[$stage]:-}" ] && printf '%s: %s\n' "$stage" "${closing[$stage]}"
+    if [ -n "${closing[$stage]:-}" ]; then
+        echo "$stage (ctest):"
+        echo "${closing[$stage]}"
+    fi
 done
 if [ $failed -ne 0 ]; then
     echo "test: FAILED"

@@ -81,7 +81,9 @@ def server_socket(prefix):
 def start_wineserver(env):
     """The prefix's wineserver, kept running for all runs; waits until it takes connections."""
     started = time.time()
-    server = subprocess.Popen(["/usr/lib/wine/wineserver", "--foreground", "--persistent"],
+    # Stays five seconds after the last program: warm between runs, gone by itself at the end,
+    # taking Wine's own processes with it.
+    server = subprocess.Popen(["/usr/lib/wine/wineserver", "--foreground", "--persistent=5"],
                               env=env, stderr=subprocess.DEVNULL)
 
     def listening():
@@ -118,10 +120,11 @@ def main():
     ]
 
     xvfb = Xvfb()
-    display = Display(xvfb.display)
-    env = dict(display.env, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
-    server = start_wineserver(env)
+    display = server = None
     try:
+        display = Display(xvfb.display)
+        env = dict(display.env, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        server = start_wineserver(env)
         for program in programs:  # warm-up: wineserver, desktop process, file cache
             run_once(program, display, env)
         for round_number in range(args.runs):
@@ -132,8 +135,13 @@ def main():
                 program.full_paint.append(painted)
                 program.rss_kib.append(rss)
     finally:
-        stop_process(server)
-        display.close()
+        if server:
+            try:
+                server.wait(30)
+            except subprocess.TimeoutExpired:
+                stop_process(server)
+        if display:
+            display.close()
         xvfb.stop()
 
     print(f"start-up under wine64, {args.runs} interleaved runs each")
