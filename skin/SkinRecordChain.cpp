@@ -1,0 +1,85 @@
+#include "skin/SkinRecordChain.h"
+
+#include <cstring>
+
+using namespace SkinFormat;
+
+namespace {
+
+uint32_t U32(const uint8_t* p) {
+    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
+
+void Require(bool condition, const char* what) {
+    if (!condition)
+        throw ESkinFormatError(what);
+}
+
+bool Inside(uint64_t offset, uint64_t length, size_t size) {
+    return offset <= size && length <= size - offset;
+}
+
+} // namespace
+
+int32_t TSkinRecord::IntegerValue() const {
+    Require(Data.size() >= 4, "integer record without its 4 bytes");
+    return static_cast<int32_t>(U32(Data.data()));
+}
+
+uint8_t TSkinRecord::BooleanValue() const {
+    Require(!Data.empty(), "boolean record without its byte");
+    return Data[0];
+}
+
+std::string TSkinRecord::Text() const {
+    return std::string(Data.begin(), Data.end());
+}
+
+std::vector<TSkinRecord> ParseSkinRecords(const uint8_t* data, size_t size) {
+    Require(data != nullptr && size >= kHeaderSize, "skin data shorter than its header");
+    const uint32_t headerLength = U32(data + kHeaderLengthOffset);
+    Require(headerLength >= kHeaderSize && headerLength <= size, "bad skin header length");
+
+    std::vector<TSkinRecord> records;
+    std::vector<bool> visited(size, false);
+    uint32_t offset = U32(data + kFirstRecordOffset);
+    for (;;) {
+        Require(Inside(offset, kRecordSize, size), "skin record outside the data");
+        Require(!visited[offset], "skin record chain loops");
+        visited[offset] = true;
+        const uint8_t* r = data + offset;
+        const uint32_t next = U32(r + kNextRecordOffset);
+        if (next == 0)
+            break;
+        const uint8_t type = r[kTypeOffset];
+        const uint32_t dataOffset = U32(r + kDataOffsetOffset);
+        const uint32_t dataSize = U32(r + kDataSizeOffset);
+        size_t length = 0;
+        switch (type) {
+        case 0:
+        case 3:
+            length = dataSize;
+            break;
+        case 1:
+            length = 4;
+            break;
+        case 2:
+            length = 1;
+            break;
+        default:
+            break;
+        }
+        if (type <= 3) {
+            Require(Inside(dataOffset, length, size), "skin record data outside the data");
+            TSkinRecord record;
+            const void* zero = std::memchr(r, 0, kNameSize);
+            record.Name.assign(reinterpret_cast<const char*>(r),
+                               zero ? static_cast<const uint8_t*>(zero) - r : kNameSize);
+            record.Type = static_cast<TSkinRecordType>(type);
+            record.Data.assign(data + dataOffset, data + dataOffset + length);
+            records.push_back(std::move(record));
+        }
+        offset = next;
+    }
+    return records;
+}
