@@ -2,8 +2,10 @@
 """Keyboard focus among the ten buttons.
 
 No focus frame is drawn, so the focus is observed through Space: a focused button shows its
-pressed picture while Space is held. Tab is pressed while Space is still down, so the focus moves
-on before Space goes up and no button is clicked.
+pressed picture while Space is held. To see that without clicking, the pointer rests on the
+button first (its pointer-on picture shows the pointer has arrived), Space goes down (pressed
+picture), the pointer leaves (which clears the pressed state: normal picture) and only then Space
+goes up, on a button that is no longer pressed.
 """
 
 import numpy as np
@@ -20,35 +22,43 @@ class FocusSteps(LauncherTestCase):
         return [b.name for b in layout.BUTTONS
                 if np.array_equal(layout.button_area(pixels, b), self.expected_button(b, "MouseDown"))]
 
-    def wait_for_focus_shown(self, b):
-        """Holds Space and waits for b to show its pressed picture; Space stays down."""
+    def assert_focused(self, b):
+        self.point_at_button(b)
+        self.wait_for_button(b, "MouseOn")
         self.session.key_down("space")
         try:
             self.wait_for_button(b, "MouseDown", timeout=10)
         except AssertionError as error:
             pressed = self.pressed_buttons()
+            # Move the focus on before Space goes up, so that the focused button is not clicked.
+            self.session.key_down("Tab")
             self.session.key_up("space")
-            raise AssertionError(f"{error}; showing pressed: {pressed}") from None
-
-    def move_focus_on(self):
-        """Tab while Space is held, then let both go: the focus moves, nothing is clicked."""
-        self.session.key_down("Tab")
+            self.session.key_up("Tab")
+            self.fail(f"{b.name} does not have the focus ({error}); showing pressed: {pressed}")
+        self.point_at_background()
+        self.wait_for_button(b, "Normal")
         self.session.key_up("space")
-        self.session.key_up("Tab")
+
+
+class InitialFocus(FocusSteps):
+    def test_first_button_in_tab_order_has_the_focus_at_start(self):
+        self.session.focus(self.window)
+        self.assert_focused(layout.tab_sequence()[0])
 
 
 class TabOrder(FocusSteps):
-    def test_tab_walks_all_ten_buttons_in_tab_order(self):
+    def test_tab_walks_all_ten_buttons_in_tab_order_and_wraps(self):
         self.session.focus(self.window)
         sequence = layout.tab_sequence()
         self.assertEqual(sequence[0].name, "btnVideoConverter")
         self.assertEqual(sequence[-1].name, "btnHomepage")
-        for tabs, b in enumerate(sequence):
-            try:
-                self.wait_for_focus_shown(b)
-            except AssertionError as error:
-                self.fail(f"after {tabs} Tab presses the focus should be on {b.name}: {error}")
-            self.move_focus_on()
+        # Shift+Tab reaches the last button from the first one and from no focus alike.
+        self.session.key("shift+Tab")
+        self.assert_focused(sequence[-1])
+        for tabs, b in enumerate(sequence, start=1):
+            self.session.key("Tab")
+            with self.subTest(tabs=tabs, expected=b.name):
+                self.assert_focused(b)
         self.assertIsNone(self.session.program.poll(), "the launcher ended during the walk")
 
 
@@ -57,13 +67,13 @@ class FocusByPointer(FocusSteps):
         b = layout.button("btnAudioConverter")
         self.session.focus(self.window)
         self.point_at_button(b)
+        self.wait_for_button(b, "MouseOn")
         self.session.button_down()
         self.wait_for_button(b, "MouseDown")
         self.point_at_background()  # let go outside: no click
         self.wait_for_button(b, "Normal")
         self.session.button_up()
-        self.wait_for_focus_shown(b)
-        self.move_focus_on()
+        self.assert_focused(b)
 
 
 if __name__ == "__main__":
