@@ -29,14 +29,6 @@ BITMAPINFO TopDownInfo(int width, int height, int bpp) {
     return bmi;
 }
 
-void PutLE16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void PutLE32(std::vector<uint8_t>& out, uint32_t v) {
-    PutLE16(out, v & 0xFFFF);
-    PutLE16(out, v >> 16);
-}
 } // namespace
 
 template <> const TEnumInfo& EnumInfoOf<TPixelFormat>() {
@@ -372,43 +364,23 @@ void TBitmap::LoadFromMemory(const uint8_t* data, size_t size) {
     } catch (const EBmpError& e) {
         throw EGraphicsError(std::string("invalid bitmap: ") + e.what());
     }
-    SetPixels(static_cast<int>(decoded.Width), static_cast<int>(decoded.Height), decoded.Pixels,
-              decoded.HasAlpha ? pf32bit : pf24bit);
+    SetPixels(decoded.Width, decoded.Height, decoded.Pixels, decoded.HasAlpha ? pf32bit : pf24bit);
 }
 
+// An RT_BITMAP resource is a BMP file image without its 14-byte file header.
 void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name) {
-    TOwnedBitmapHandle loaded(static_cast<HBITMAP>(
-        LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!loaded)
+    HRSRC info = FindResourceA(instance, name.c_str(), MAKEINTRESOURCEA(2)); // RT_BITMAP
+    HGLOBAL resource = info ? LoadResource(instance, info) : nullptr;
+    const void* data = resource ? LockResource(resource) : nullptr;
+    if (!data)
         throw EGraphicsError("bitmap resource '" + name + "' not found");
-    DIBSECTION ds{};
-    if (GetObjectA(loaded.Get(), sizeof ds, &ds) != sizeof ds || !ds.dsBm.bmBits)
-        throw EGraphicsError("bitmap resource '" + name + "' is not a device-independent bitmap");
-    const int width = ds.dsBm.bmWidth;
-    const int height = ds.dsBm.bmHeight;
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    const bool hasAlpha = ds.dsBmih.biBitCount == 32;
-    if (hasAlpha) {
-        // Read 32-bit pixels directly, so that the alpha bytes survive.
-        GdiFlush();
-        const bool bottomUp = ds.dsBmih.biHeight > 0;
-        const auto* base = static_cast<const uint8_t*>(ds.dsBm.bmBits);
-        for (int y = 0; y < height; ++y) {
-            const uint8_t* row =
-                base + static_cast<size_t>(ds.dsBm.bmWidthBytes) * (bottomUp ? height - 1 - y : y);
-            std::memcpy(&pixels[static_cast<size_t>(y) * width], row,
-                        static_cast<size_t>(width) * 4);
-        }
-    } else {
-        BITMAPINFO bmi = TopDownInfo(width, height, 32);
-        TWindowDC screen(nullptr);
-        if (GetDIBits(screen.Get(), loaded.Get(), 0, static_cast<UINT>(height), pixels.data(), &bmi,
-                      DIB_RGB_COLORS) != height)
-            throw EGraphicsError("cannot read bitmap resource '" + name + "'");
-        for (uint32_t& p : pixels)
-            p &= 0xFFFFFF;
+    TDecodedBmp decoded;
+    try {
+        decoded = DecodeBmpInfo(static_cast<const uint8_t*>(data), SizeofResource(instance, info));
+    } catch (const EBmpError& e) {
+        throw EGraphicsError("bitmap resource '" + name + "' is invalid: " + e.what());
     }
-    SetPixels(width, height, pixels, hasAlpha ? pf32bit : pf24bit);
+    SetPixels(decoded.Width, decoded.Height, decoded.Pixels, decoded.HasAlpha ? pf32bit : pf24bit);
 }
 
 std::vector<uint32_t> TBitmap::CopyPixels() const {
@@ -454,35 +426,7 @@ uint8_t* TBitmap::ScanLine(int y) {
 }
 
 std::vector<uint8_t> TBitmap::SaveToMemory() const {
-    const std::vector<uint32_t> pixels = CopyPixels();
-    const size_t stride = DibStride(width_, 24);
-    const uint32_t imageSize = static_cast<uint32_t>(stride * height_);
-    std::vector<uint8_t> out;
-    out.reserve(54 + imageSize);
-    out.push_back('B');
-    out.push_back('M');
-    PutLE32(out, 54 + imageSize);
-    PutLE32(out, 0);
-    PutLE32(out, 54);
-    PutLE32(out, 40);
-    PutLE32(out, static_cast<uint32_t>(width_));
-    PutLE32(out, static_cast<uint32_t>(height_));
-    PutLE16(out, 1);
-    PutLE16(out, 24);
-    PutLE32(out, BI_RGB);
-    PutLE32(out, imageSize);
-    PutLE32(out, 3780); // 96 dpi
-    PutLE32(out, 3780);
-    PutLE32(out, 0);
-    PutLE32(out, 0);
-    for (int y = height_ - 1; y >= 0; --y) {
-        const uint32_t* row = &pixels[static_cast<size_t>(y) * width_];
-        for (int x = 0; x < width_; ++x) {
-            out.push_back(static_cast<uint8_t>(row[x]));
-            out.push_back(static_cast<uint8_t>(row[x] >> 8));
-            out.push_back(static_cast<uint8_t>(row[x] >> 16));
-        }
-        out.insert(out.end(), stride - static_cast<size_t>(width_) * 3, 0);
-    }
-    return out;
+    if (Empty())
+        throw EGraphicsError("an empty bitmap has no file image");
+    return EncodeBmp24(width_, height_, CopyPixels());
 }

@@ -55,7 +55,7 @@ class TBitmap : public TGraphic {
     // A BMP file image (any depth the decoder reads): 32-bit when it has alpha, else 24-bit.
     void LoadFromMemory(const uint8_t* data, size_t size) override;
     using TGraphic::LoadFromMemory;
-    // A bitmap resource (RT_BITMAP) of a module, by name or "#id".
+    // A bitmap resource (RT_BITMAP) of a module, by name or "#id", through the BMP decoder.
     void LoadFromResourceName(HINSTANCE instance, const std::string& name);
     // A 24-bit bottom-up BMP file image.
     std::vector<uint8_t> SaveToMemory() const;
