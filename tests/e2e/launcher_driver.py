@@ -229,6 +229,12 @@ class Session:
             raise AttributeError(name)
         return getattr(display, name)
 
+    def wait_for_window(self, title, timeout=30):
+        """The program's mapped window of that title; fails at once when the program ends."""
+        found = self.wait_until(lambda: self.display.find_windows(title), timeout,
+                                f"a window named {title!r}")
+        return self.display.geometry(found[0])
+
     def wait_until(self, condition, timeout=10, what="a condition"):
         def checked():
             if self.program.poll() is not None and not condition():
