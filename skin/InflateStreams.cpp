@@ -82,6 +82,11 @@ void TBitReader::CopyBytes(uint8_t* destination, size_t size) {
         Drop(8);
         --size;
     }
+    if (size == 0)
+        return;
+    // The buffer is drained; its bits above Count may hold a copy of the next input byte,
+    // which the copy below consumes.
+    state_.Bits = 0;
     while (size > 0) {
         if (state_.Next == state_.End) {
             if (!endOfInput_)

@@ -177,15 +177,15 @@ ArchiveResult ExtractArchiveEntry(const fs::path& archiveName, std::string_view 
     try {
         std::error_code error;
         if (!fs::is_regular_file(archiveName, error))
-            return ArchiveResult::Failed;
+            throw std::runtime_error("no archive");
         TArchiveFile file(archiveName);
         const std::optional<TCentralEntry> entry = FindEntry(file, entryName);
         if (!entry)
-            return ArchiveResult::Failed;
+            throw std::runtime_error("no such entry");
         expectedSize = entry->UncompressedSize;
         std::ofstream output(outputName, std::ios::binary | std::ios::trunc);
         if (!output)
-            return ArchiveResult::Failed;
+            throw std::runtime_error("cannot create the output file");
         outputCreated = true;
         TFileSink sink(output);
         try {
@@ -210,8 +210,10 @@ ArchiveResult ExtractArchiveEntry(const fs::path& archiveName, std::string_view 
             result = ArchiveResult::Failed;
         else if (size != expectedSize)
             result = ArchiveResult::Refused;
-        if (result != ArchiveResult::Extracted)
-            fs::remove(outputName, error);
+    }
+    if (result != ArchiveResult::Extracted) {
+        std::error_code error;
+        fs::remove(outputName, error);
     }
     return result;
 }

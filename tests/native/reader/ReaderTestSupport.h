@@ -1,0 +1,44 @@
+// Shared helpers of the reader tests: zlib as the reference compressor, test data,
+// a private temporary folder and whole-file reads and writes.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace readertest {
+
+// Raw Deflate (no zlib header) from zlib with the given parameters. flushEvery > 0 ends a
+// block with Z_FULL_FLUSH every that many input bytes (and Z_BLOCK alternately).
+std::vector<uint8_t> ZlibDeflate(const std::vector<uint8_t>& data, int level, int strategy,
+                                 size_t flushEvery = 0, int memLevel = 8);
+
+// Deterministic data sets.
+std::vector<uint8_t> TextLike(size_t size, uint32_t seed = 1);
+std::vector<uint8_t> Incompressible(size_t size, uint32_t seed = 2);
+std::vector<uint8_t> BitmapLike(size_t size, uint32_t seed = 3); // 24-bit gradient rows
+
+class TTempDir {
+public:
+    TTempDir();
+    ~TTempDir();
+    TTempDir(const TTempDir&) = delete;
+    TTempDir& operator=(const TTempDir&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> ReadFile(const std::filesystem::path& path);
+std::vector<uint8_t> Bytes(const std::string& text);
+
+// Runs a shell command; returns its exit status (-1 when it did not exit normally).
+int Run(const std::string& command);
+bool HaveProgram(const std::string& name);
+std::string Quote(const std::filesystem::path& path);
+
+} // namespace readertest
