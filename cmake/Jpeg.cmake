@@ -22,6 +22,10 @@ if(NOT VFC_JPEG_SOURCE_DIR)
   set(VFC_JPEG_SOURCE_DIR ${VFC_JPEG_CACHE}/package/deps/libjpeg-turbo)
 endif()
 
+# Build trees configured at the same time share the cache: one fetches, the others wait.
+file(MAKE_DIRECTORY ${VFC_JPEG_CACHE})
+file(LOCK ${VFC_JPEG_CACHE} DIRECTORY GUARD FILE TIMEOUT 600)
+
 if(NOT EXISTS ${VFC_JPEG_SOURCE_DIR}/jdapimin.c)
   find_program(VFC_NPM npm)
   if(NOT VFC_NPM)
@@ -29,7 +33,6 @@ if(NOT EXISTS ${VFC_JPEG_SOURCE_DIR}/jdapimin.c)
                         "not installed to fetch ${VFC_JPEG_PACKAGE} (apt-get install npm), or "
                         "set VFC_JPEG_SOURCE_DIR to a libjpeg-turbo ${VFC_JPEG_VERSION} tree.")
   endif()
-  file(MAKE_DIRECTORY ${VFC_JPEG_CACHE})
   message(STATUS "Fetching ${VFC_JPEG_PACKAGE} (libjpeg-turbo ${VFC_JPEG_VERSION} sources)")
   execute_process(COMMAND ${VFC_NPM} pack ${VFC_JPEG_PACKAGE} --silent
                   WORKING_DIRECTORY ${VFC_JPEG_CACHE}
@@ -49,6 +52,7 @@ if(NOT EXISTS ${VFC_JPEG_SOURCE_DIR}/jdapimin.c)
     message(FATAL_ERROR "${VFC_JPEG_PACKAGE} holds no libjpeg-turbo sources")
   endif()
 endif()
+file(LOCK ${VFC_JPEG_CACHE} DIRECTORY RELEASE)
 
 file(STRINGS ${VFC_JPEG_SOURCE_DIR}/CMakeLists.txt jpeg_version_line
      REGEX "^set\\(VERSION [0-9.]+\\)")

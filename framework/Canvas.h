@@ -33,6 +33,8 @@ class TCanvas : public TPersistent {
     // Draws on a borrowed DC from now on; null detaches. The canvas's objects leave the
     // previous DC first.
     void SetHandle(HDC dc);
+    // Lets the DC go; descendants that made their DC themselves also free it.
+    virtual void FreeHandle() { SetHandle(nullptr); }
 
     TFont* Font() const { return font_.get(); }
     void SetFont(TFont* font) { font_->Assign(font); }

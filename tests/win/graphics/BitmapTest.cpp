@@ -140,7 +140,8 @@ TEST(BitmapFormat, ScanLinesAreTopDownRows) {
 class BitmapDraw : public ::testing::TestWithParam<TPixelFormat> {
 protected:
     void SetUp() override {
-        Fill(target, 8, 8, kBlue);
+        // Device-dependent targets (as composition bitmaps are) and DIB targets both.
+        Fill(target, 8, 8, kBlue, GetParam() == pf24bit ? pfDevice : pf24bit);
         MakeFramedRed(picture, GetParam());
     }
     TBitmap target, picture;
@@ -184,7 +185,8 @@ TEST_P(BitmapDraw, StretchDrawScalesOpaqueAndTransparent) {
     EXPECT_EQ(PixelOf(target, 3, 3), kRed);
     EXPECT_EQ(CountPixels(target, kMagenta), 32);
 
-    Fill(target, 8, 8, kBlue);
+    target.Canvas()->Brush()->SetColor(kBlue);
+    target.Canvas()->FillRect(Rect(0, 0, 8, 8));
     picture.SetTransparent(true);
     target.Canvas()->StretchDraw(Rect(0, 0, 6, 6), &picture);
     EXPECT_EQ(CountPixels(target, kRed), 4);

@@ -96,6 +96,29 @@ TEST(Jpeg, DrawsLikeABitmap) {
     EXPECT_EQ(copy.Bitmap().CopyPixels(), jpeg.Bitmap().CopyPixels());
 }
 
+TEST(Jpeg, GreyPicturesComeOutGrey) {
+    TJPEGImage jpeg;
+    jpeg.LoadFromMemory(ReadFixture("gray.jpg"));
+    ASSERT_EQ(jpeg.Width(), 16);
+    const std::vector<uint32_t> pixels = jpeg.Bitmap().CopyPixels();
+    for (uint32_t p : pixels) {
+        ASSERT_EQ(p & 0xFF, (p >> 8) & 0xFF);
+        ASSERT_EQ(p & 0xFF, (p >> 16) & 0xFF);
+    }
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 8, 0), static_cast<TColor>(0x202020));
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 8, 15), static_cast<TColor>(0xE0E0E0));
+}
+
+TEST(Jpeg, CmykPicturesAreConvertedToRgb) {
+    TJPEGImage jpeg;
+    jpeg.LoadFromMemory(ReadFixture("cmyk.jpg"));
+    ASSERT_EQ(jpeg.Width(), 16);
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 3, 3), kRed);
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 12, 3), static_cast<TColor>(0x00FF00));
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 3, 12), kBlue);
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 12, 12), clWhite);
+}
+
 TEST(Jpeg, BrokenDataRaisesAndKeepsThePicture) {
     TJPEGImage jpeg;
     jpeg.LoadFromMemory(ReadFixture("quadrants.jpg"));

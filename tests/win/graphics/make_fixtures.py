@@ -62,5 +62,10 @@ subprocess.run(["convert", "-size", "8x8", "xc:#FF0000", "xc:#00FF00", "+append"
                 "(", "-size", "8x8", "xc:#0000FF", "xc:#FFFFFF", "+append", ")", "-append",
                 "-quality", "95", "-sampling-factor", "1x1", str(HERE / "quadrants.jpg")],
                check=True)
+# A grey ramp in one channel, and the four quadrants again as Adobe CMYK.
+subprocess.run(["convert", "-size", "16x16", "gradient:#202020-#E0E0E0", "-colorspace", "Gray",
+                "-quality", "95", str(HERE / "gray.jpg")], check=True)
+subprocess.run(["convert", str(HERE / "quadrants.jpg"), "-colorspace", "CMYK", "-quality", "95",
+                str(HERE / "cmyk.jpg")], check=True)
 subprocess.run(["convert", "(", "-size", "16x16", "xc:#FF0000", ")",
                 "(", "-size", "32x32", "xc:#0000FF", ")", str(HERE / "twosizes.ico")], check=True)
