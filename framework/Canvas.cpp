@@ -39,9 +39,9 @@ void TCanvas::SetHandle(HDC dc) {
 }
 
 void TCanvas::SelectTools() {
-    oldFont_ = SelectObject(dc_, font_->Handle());
-    oldPen_ = SelectObject(dc_, pen_->Handle());
-    oldBrush_ = SelectObject(dc_, brush_->Handle());
+    oldFont_ = GetCurrentObject(dc_, OBJ_FONT);
+    oldPen_ = GetCurrentObject(dc_, OBJ_PEN);
+    oldBrush_ = GetCurrentObject(dc_, OBJ_BRUSH);
     SelectFont();
     SelectPen();
     SelectBrush();

@@ -70,6 +70,17 @@ TEST_F(CanvasTest, PenStyleClearDrawsNothing) {
     EXPECT_EQ(CountPixels(bitmap, clWhite), 20 * 12);
 }
 
+TEST_F(CanvasTest, PenModeCombinesWithTheTarget) {
+    canvas().Pen()->SetColor(kRed);
+    canvas().Pen()->SetMode(pmXor);
+    canvas().MoveTo(0, 0);
+    canvas().LineTo(3, 0);
+    EXPECT_EQ(PixelOf(bitmap, 0, 0), static_cast<TColor>(0xFFFF00)); // white ^ red
+    canvas().MoveTo(0, 0);
+    canvas().LineTo(3, 0);
+    EXPECT_EQ(PixelOf(bitmap, 0, 0), clWhite);
+}
+
 TEST_F(CanvasTest, SystemColoursResolveWhenSelected) {
     canvas().Brush()->SetColor(clBtnFace);
     canvas().FillRect(Rect(0, 0, 1, 1));
