@@ -67,17 +67,23 @@ TOwnedBitmapHandle CreateBitmapOfFormat(int width, int height, TPixelFormat form
     return TOwnedBitmapHandle(bitmap);
 }
 
-// The canvas of a bitmap makes the bitmap's memory DC when it is first drawn on.
+// The canvas of a bitmap makes the bitmap's memory DC when it is first drawn on, and reports
+// what is drawn as a change of the bitmap.
 class TBitmap::TBitmapCanvas : public TCanvas {
 public:
-    explicit TBitmapCanvas(const TBitmap& bitmap) : bitmap_(bitmap) {}
+    // A canvas draws on its bitmap even where the bitmap was reached as const.
+    explicit TBitmapCanvas(const TBitmap& bitmap) : bitmap_(const_cast<TBitmap&>(bitmap)) {}
     using TCanvas::SetHandle;
 
 protected:
     void CreateHandle() override { bitmap_.AttachDC(); }
+    void Changed() override {
+        TCanvas::Changed();
+        bitmap_.Changed();
+    }
 
 private:
-    const TBitmap& bitmap_;
+    TBitmap& bitmap_;
 };
 
 VFC_DESCRIBE(TBitmap) {

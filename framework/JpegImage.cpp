@@ -19,6 +19,7 @@ void TJPEGImage::LoadFromMemory(const uint8_t* data, size_t size) {
 }
 
 void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) {
+    bitmap_.SetTransparent(Transparent());
     bitmap_.Draw(canvas, rect);
 }
 

@@ -58,7 +58,10 @@ TEST(Picture, ReportsChangesOfItsGraphic) {
     const int afterCreate = counter.n;
     EXPECT_GE(afterCreate, 1);
     bitmap->SetSize(2, 2);
-    EXPECT_GT(counter.n, afterCreate);
+    const int afterResize = counter.n;
+    EXPECT_GT(afterResize, afterCreate);
+    bitmap->Canvas()->FillRect(Rect(0, 0, 1, 1)); // drawing changes the picture too
+    EXPECT_EQ(counter.n, afterResize + 1);
 }
 
 TEST(Picture, AssignResourceLoadsTheExecutablesBitmap) {
