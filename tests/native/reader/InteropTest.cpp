@@ -50,7 +50,7 @@ protected:
     }
     // Runs a command inside the fixture folder; the command must succeed.
     void Shell(const std::string& command) {
-        ASSERT_EQ(readertest::Run("cd " + Quote(dir_.Path()) + " && " + command), 0) << command;
+        ASSERT_EQ(RunShell("cd " + Quote(dir_.Path()) + " && " + command), 0) << command;
     }
     TSkinArchiveContents Load(const std::string& archive, const std::string& password = {}) {
         return LoadSkinArchive(dir_ / archive, password, dir_ / "{TEMP}");

@@ -113,13 +113,13 @@ std::vector<uint8_t> Bytes(const std::string& text) {
     return {text.begin(), text.end()};
 }
 
-int Run(const std::string& command) {
+int RunShell(const std::string& command) {
     const int status = std::system(command.c_str());
     return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool HaveProgram(const std::string& name) {
-    return Run("command -v " + name + " >/dev/null 2>&1") == 0;
+    return RunShell("command -v " + name + " >/dev/null 2>&1") == 0;
 }
 
 std::string Quote(const fs::path& path) {

@@ -37,7 +37,7 @@ std::vector<uint8_t> ReadFile(const std::filesystem::path& path);
 std::vector<uint8_t> Bytes(const std::string& text);
 
 // Runs a shell command; returns its exit status (-1 when it did not exit normally).
-int Run(const std::string& command);
+int RunShell(const std::string& command);
 bool HaveProgram(const std::string& name);
 std::string Quote(const std::filesystem::path& path);
 
