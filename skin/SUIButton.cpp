@@ -39,7 +39,8 @@ bool IsAccelerator(char ch, const std::string& caption) {
 
 VFC_DESCRIBE(TsuiCustomButton) { (void)b; }
 
-TsuiCustomButton::TsuiCustomButton(TComponent* owner) : TCustomControl(owner) {
+TsuiCustomButton::TsuiCustomButton(TComponent* owner)
+    : TCustomControl(owner), style_(StyleOfOwnerForm(owner)) {
     SetControlStyle((ControlStyle() | csCaptureMouse | csClickEvents | csOpaque) &
                     ~(csDoubleClicks | csAcceptsControls));
     SetTabStop(true);

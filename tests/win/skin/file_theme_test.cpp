@@ -1,0 +1,224 @@
+#include "framework/Forms.h"
+#include "skin/SUIForm.h"
+#include "skin/SUIMgr.h"
+#include "skin_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+// Components that record every write of their FileTheme property.
+class TsuiThemeProbe : public TComponent {
+    VFC_CLASS(TsuiThemeProbe, TComponent)
+    explicit TsuiThemeProbe(TComponent* owner) : TComponent(owner) {}
+    TsuiFileTheme* FileTheme() const { return theme_; }
+    void SetFileTheme(TsuiFileTheme* t) {
+        writes.push_back(t);
+        theme_ = t;
+    }
+    std::vector<TsuiFileTheme*> writes;
+
+private:
+    TsuiFileTheme* theme_ = nullptr;
+};
+VFC_DESCRIBE(TsuiThemeProbe) {
+    b.Property("FileTheme", &TsuiThemeProbe::FileTheme, &TsuiThemeProbe::SetFileTheme);
+}
+
+class TPlainThemeProbe : public TsuiThemeProbe {
+    VFC_CLASS(TPlainThemeProbe, TsuiThemeProbe)
+    explicit TPlainThemeProbe(TComponent* owner) : TsuiThemeProbe(owner) {}
+};
+VFC_DESCRIBE(TPlainThemeProbe) {
+    (void)b;
+}
+
+namespace {
+std::vector<TSkinRecord> ThemeRecords(int formColor) {
+    std::vector<TSkinRecord> r{IntegerRecord("SKIN2_TITLEBARBUTTONPOSY", 6),
+                               BooleanRecord("SKIN2_TITLEFIVESECT", 1),
+                               BitmapRecord("SKIN2_TITLEBUTTONS", ColumnCodedBmp(18 * 19 + 5, 19))};
+    if (formColor >= 0)
+        r.push_back(IntegerRecord("SKIN2_FORMCOLOR", formColor));
+    return r;
+}
+
+class FileThemeTest : public ::testing::Test {
+protected:
+    void SetUp() override { form_ = new TForm(Application); }
+    void TearDown() override { form_->Free(); }
+    TForm* form_ = nullptr;
+    TScratchFolder folder_;
+};
+} // namespace
+
+TEST_F(FileThemeTest, LookupsAnswerZeroWithoutSkinAndMinusOneForMissingRecords) {
+    auto* theme = new TsuiFileTheme(form_);
+    EXPECT_FALSE(theme->Ready());
+    EXPECT_EQ(theme->GetThemeColor(ThemeColorKey::SKIN2_FORMCOLOR), 0);
+    EXPECT_EQ(theme->GetThemeInt(ThemeIntKey::SKIN2_TITLEBARBUTTONPOSY), 0);
+    EXPECT_FALSE(theme->GetThemeBool(ThemeBoolKey::SKIN2_TITLEFIVESECT));
+    EXPECT_EQ(theme->GetThemeBitmap(ThemeBitmapKey::SKIN2_TITLEBUTTONS), nullptr);
+
+    WriteSkinFile(folder_.File("a.skn"), ThemeRecords(-1));
+    theme->SetThemeFile(folder_.File("a.skn"));
+    ASSERT_TRUE(theme->Ready());
+    EXPECT_EQ(theme->ThemeFile(), folder_.File("a.skn"));
+    EXPECT_EQ(theme->GetThemeColor(ThemeColorKey::SKIN2_FORMCOLOR), -1);
+    EXPECT_EQ(theme->GetThemeInt(ThemeIntKey::SKIN2_TITLEBARBUTTONPOSY), 6);
+    EXPECT_EQ(theme->GetThemeInt(ThemeIntKey::SKIN2_TITLEBARICONPOSX), -1);
+    EXPECT_TRUE(theme->GetThemeBool(ThemeBoolKey::SKIN2_TITLEFIVESECT));
+    EXPECT_FALSE(theme->GetThemeBool(ThemeBoolKey::SKIN2_TITLEBTNTRANS));
+}
+
+TEST_F(FileThemeTest, TitleButtonFrameSixteenOfEighteenIsTheCloseButtonsNormalPicture) {
+    auto* theme = new TsuiFileTheme(form_);
+    WriteSkinFile(folder_.File("b.skn"), ThemeRecords(0));
+    theme->SetThemeFile(folder_.File("b.skn"));
+    ASSERT_TRUE(theme->Ready());
+    TBitmap frame;
+    theme->GetThemeBitmapFrame(ThemeBitmapKey::SKIN2_TITLEBUTTONS, &frame, 16, 18);
+    ASSERT_EQ(frame.Width(), 19);
+    ASSERT_EQ(frame.Height(), 19);
+    // Column x of the strip is coded in red (low byte) and green (high byte).
+    auto column = [&](int x) {
+        TColor c = frame.Canvas()->Pixels(x, 5);
+        return (c & 0xFF) | (((c >> 8) & 0xFF) << 8);
+    };
+    EXPECT_EQ(column(0), 15 * 19);
+    EXPECT_EQ(column(18), 16 * 19 - 1);
+    // Frame 18, the last, is flush with the right edge of the 347-pixel strip.
+    theme->GetThemeBitmapFrame(ThemeBitmapKey::SKIN2_TITLEBUTTONS, &frame, 18, 18);
+    EXPECT_EQ(column(18), 18 * 19 + 5 - 1);
+    // Index or count 0: the whole picture.
+    theme->GetThemeBitmapFrame(ThemeBitmapKey::SKIN2_TITLEBUTTONS, &frame, 0, 18);
+    EXPECT_EQ(frame.Width(), 18 * 19 + 5);
+    theme->GetThemeBitmapFrame(ThemeBitmapKey::SKIN2_MENUBAR, &frame, 0, 0);
+    EXPECT_TRUE(frame.Empty());
+}
+
+TEST_F(FileThemeTest, PathsResolveFromTheExecutableWindowsAndSystemFolders) {
+    auto* theme = new TsuiFileTheme(form_);
+    const std::string name = "vfc-resolve-test.skn";
+    char windows[MAX_PATH + 1], system[MAX_PATH + 1];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    GetSystemDirectoryA(system, MAX_PATH);
+    struct Place {
+        std::string folder;
+    } places[] = {{ProgramFolder()}, {std::string(windows) + "\\"}, {std::string(system) + "\\"}};
+    for (const Place& place : places) {
+        const std::string path = place.folder + name;
+        WriteSkinFile(path, ThemeRecords(static_cast<int>(place.folder.size())));
+        theme->SetThemeFile("C:\\nowhere\\" + name); // only the file-name part is looked for
+        EXPECT_TRUE(theme->Ready()) << path;
+        EXPECT_TRUE(SameText(theme->ThemeFile(), path)) << theme->ThemeFile();
+        EXPECT_EQ(theme->GetThemeColor(ThemeColorKey::SKIN2_FORMCOLOR),
+                  static_cast<int>(place.folder.size()));
+        DeleteFileA(path.c_str());
+    }
+}
+
+TEST_F(FileThemeTest, ANameInTheCurrentFolderIsStoredAsWritten) {
+    auto* theme = new TsuiFileTheme(form_);
+    WriteSkinFile(folder_.File("local.skn"), ThemeRecords(3));
+    char saved[MAX_PATH + 1];
+    GetCurrentDirectoryA(MAX_PATH, saved);
+    SetCurrentDirectoryA(folder_.Path().c_str());
+    theme->SetThemeFile("local.skn");
+    SetCurrentDirectoryA(saved);
+    EXPECT_TRUE(theme->Ready());
+    EXPECT_EQ(theme->ThemeFile(), "local.skn");
+}
+
+TEST_F(FileThemeTest, ANameFoundNowhereChangesNothing) {
+    auto* theme = new TsuiFileTheme(form_);
+    WriteSkinFile(folder_.File("c.skn"), ThemeRecords(42));
+    theme->SetThemeFile(folder_.File("c.skn"));
+    ASSERT_TRUE(theme->Ready());
+    theme->SetThemeFile("vfc-no-such-skin-anywhere.skn");
+    EXPECT_TRUE(theme->Ready());
+    EXPECT_EQ(theme->ThemeFile(), folder_.File("c.skn"));
+    EXPECT_EQ(theme->GetThemeColor(ThemeColorKey::SKIN2_FORMCOLOR), 42);
+}
+
+TEST_F(FileThemeTest, AFailedLoadLeavesNoSkin) {
+    auto* theme = new TsuiFileTheme(form_);
+    WriteSkinFile(folder_.File("good.skn"), ThemeRecords(42));
+    WriteBytes(folder_.File("bad.skn"), {'P', 'K', 0, 0});
+    theme->SetThemeFile(folder_.File("good.skn"));
+    ASSERT_TRUE(theme->Ready());
+    theme->SetThemeFile(folder_.File("bad.skn"));
+    EXPECT_FALSE(theme->Ready());
+    EXPECT_EQ(theme->ThemeFile(), folder_.File("bad.skn"));
+    EXPECT_EQ(theme->GetThemeColor(ThemeColorKey::SKIN2_FORMCOLOR), 0);
+}
+
+TEST_F(FileThemeTest, EmptyPasswordDoesNotReloadAndANonEmptyOneDoes) {
+    auto* theme = new TsuiFileTheme(form_);
+    WriteSkinFile(folder_.File("locked.skn"), ThemeRecords(5), "secret");
+    theme->SetThemeFile(folder_.File("locked.skn"));
+    EXPECT_FALSE(theme->Ready()); // encrypted: refused without a password
+    theme->SetPassword("");
+    EXPECT_FALSE(theme->Ready());
+    theme->SetPassword("secret");
+    EXPECT_TRUE(theme->Ready());
+    EXPECT_EQ(theme->GetThemeColor(ThemeColorKey::SKIN2_FORMCOLOR), 5);
+    // Stored layouts write Ready too; the written value is ignored.
+    SetOrdProp(*theme, "Ready", 0);
+    EXPECT_TRUE(theme->Ready());
+}
+
+TEST_F(FileThemeTest, LoadingReappliesToTsuiComponentsUsingThisThemeOnly) {
+    auto* theme = new TsuiFileTheme(form_);
+    auto* other = new TsuiFileTheme(form_);
+    auto* user = new TsuiThemeProbe(form_);
+    auto* plain = new TPlainThemeProbe(form_); // class name without the prefix
+    auto* elsewhere = new TsuiThemeProbe(form_);
+    user->SetFileTheme(theme);
+    plain->SetFileTheme(theme);
+    elsewhere->SetFileTheme(other);
+    for (TsuiThemeProbe* p : {user, static_cast<TsuiThemeProbe*>(plain), elsewhere})
+        p->writes.clear();
+    WriteSkinFile(folder_.File("d.skn"), ThemeRecords(1));
+    theme->SetThemeFile(folder_.File("d.skn"));
+    ASSERT_TRUE(theme->Ready());
+    EXPECT_EQ(user->writes, (std::vector<TsuiFileTheme*>{nullptr, theme}));
+    EXPECT_TRUE(plain->writes.empty());
+    EXPECT_TRUE(elsewhere->writes.empty());
+    other->SetThemeFile(folder_.File("d.skn"));
+    EXPECT_EQ(elsewhere->writes, (std::vector<TsuiFileTheme*>{nullptr, other}));
+    // A second theme on the form that nobody uses re-applies nothing.
+    auto* unused = new TsuiFileTheme(form_);
+    unused->SetThemeFile(folder_.File("d.skn"));
+    EXPECT_TRUE(unused->Ready());
+    EXPECT_EQ(elsewhere->writes.size(), 2u);
+    EXPECT_EQ(user->writes.size(), 2u);
+    EXPECT_TRUE(plain->writes.empty());
+}
+
+TEST_F(FileThemeTest, AFrameUsingTheThemeGetsItsFrameRecomputedOnReload) {
+    auto* theme = new TsuiFileTheme(form_);
+    auto* frame = new TsuiForm(form_);
+    frame->SetParent(form_);
+    frame->SetFileTheme(theme);
+    form_->HandleNeeded();
+    int frameChanges = 0;
+    TWndMethod original = form_->WindowProc;
+    struct Spy {
+        int* count;
+        TWndMethod next;
+        void Proc(TMessage& m) {
+            if (m.Msg == WM_WINDOWPOSCHANGING &&
+                (reinterpret_cast<WINDOWPOS*>(m.LParam)->flags & SWP_FRAMECHANGED))
+                ++*count;
+            next(m);
+        }
+    } spy{&frameChanges, original};
+    form_->WindowProc = TWndMethod::Bind<&Spy::Proc>(&spy);
+    WriteSkinFile(folder_.File("e.skn"), ThemeRecords(1));
+    theme->SetThemeFile(folder_.File("e.skn")); // ThemeFile was empty: no frame change
+    EXPECT_EQ(frameChanges, 0);
+    theme->SetThemeFile(folder_.File("e.skn"));
+    EXPECT_EQ(frameChanges, 1);
+    form_->WindowProc = original;
+}
