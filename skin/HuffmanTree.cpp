@@ -146,8 +146,14 @@ void THuffmanTree::InflateBlockData(const THuffmanTree& distanceTree, TBitReader
         } else if (distance == 1) {
             std::memset(to, *from, length);
         } else {
-            for (size_t i = 0; i < length; ++i)
+            // A short period p: bytes one at a time up to a multiple of p of at least 8, then
+            // words from that far back, which repeat the same pattern.
+            const size_t step = (8 + distance - 1) / distance * distance;
+            const size_t head = std::min(length, step);
+            for (size_t i = 0; i < head; ++i)
                 to[i] = from[i];
+            for (size_t i = head; i < length; i += 8)
+                std::memcpy(to + i, to + i - step, 8);
         }
         position += length;
         flushIfFull();
