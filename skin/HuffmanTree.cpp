@@ -27,7 +27,9 @@ uint32_t ReverseBits(uint32_t code, int length) {
 } // namespace
 
 THuffmanTree::THuffmanTree(int maxBits)
-    : table_(1, kUnassigned), maxBits_(std::clamp(maxBits, 1, kMaxCodeBits)) {}
+    : table_(std::make_unique<uint32_t[]>(1)), maxBits_(std::clamp(maxBits, 1, kMaxCodeBits)) {
+    table_[0] = kUnassigned;
+}
 
 void THuffmanTree::BuildDecodeTable(const uint8_t* lengths, int firstExtraSymbol,
                                     const uint8_t* extraBits, int count, int offset) {
@@ -48,7 +50,10 @@ void THuffmanTree::BuildDecodeTable(const uint8_t* lengths, int firstExtraSymbol
             throw EInflateError(TInflateError::OversubscribedCode);
     }
 
-    table_.assign(size_t{1} << tableBits_, kUnassigned);
+    // A complete code assigns every entry; only an incomplete one needs the fill.
+    table_ = std::make_unique_for_overwrite<uint32_t[]>(size_t{1} << tableBits_);
+    if (left != 0)
+        std::fill_n(table_.get(), size_t{1} << tableBits_, kUnassigned);
     uint32_t nextCode[kMaxCodeBits + 2] = {};
     uint32_t code = 0;
     for (int b = 1; b <= maxBits_; ++b) {
@@ -70,9 +75,9 @@ void THuffmanTree::BuildDecodeTable(const uint8_t* lengths, int firstExtraSymbol
 
 void THuffmanTree::InflateBlockData(const THuffmanTree& distanceTree, TBitReader& reader,
                                     TOutputWindow& window) const {
-    const uint32_t* literals = table_.data();
+    const uint32_t* literals = table_.get();
     const uint64_t literalMask = (uint64_t{1} << tableBits_) - 1;
-    const uint32_t* distances = distanceTree.table_.data();
+    const uint32_t* distances = distanceTree.table_.get();
     const uint64_t distanceMask = (uint64_t{1} << distanceTree.tableBits_) - 1;
     uint8_t* const base = window.Data();
 

@@ -5,7 +5,7 @@
 #include "skin/InflateStreams.h"
 
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 class THuffmanTree {
 public:
@@ -35,7 +35,7 @@ public:
                           TOutputWindow& window) const;
 
 private:
-    std::vector<uint32_t> table_;
+    std::unique_ptr<uint32_t[]> table_; // 2^TableBits entries
     int maxBits_;
     int tableBits_ = 0;
 };
