@@ -92,13 +92,15 @@ def zipcrypto(data, password, crc):
     return bytes(out)
 
 
-def encrypted_zip(name, payload, password):
+def single_entry_zip(name, payload, password=None, method=8):
+    """Deflate data under any method value, encrypted when a password is given."""
     comp = raw_deflate(payload)
     crc = zlib.crc32(payload)
-    enc = zipcrypto(comp, password, crc)
-    local = struct.pack("<IHHHHHIIIHH", 0x04034B50, 20, 1, 8, 0x6000, 0x5A21, crc, len(enc),
+    flags = 1 if password else 0
+    enc = zipcrypto(comp, password, crc) if password else comp
+    local = struct.pack("<IHHHHHIIIHH", 0x04034B50, 20, flags, method, 0x6000, 0x5A21, crc, len(enc),
                         len(payload), len(name), 0) + name + enc
-    central = struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, 20, 20, 1, 8, 0x6000, 0x5A21, crc,
+    central = struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, 20, 20, flags, method, 0x6000, 0x5A21, crc,
                           len(enc), len(payload), len(name), 0, 0, 0, 0, 0, 0) + name
     end = struct.pack("<IHHHHIIH", 0x06054B50, 0, 0, 1, 1, len(central), len(local), 0)
     return local + central + end
@@ -130,11 +132,8 @@ def main():
         z.writestr("readme.txt", b"a skin")
         z.writestr("SKINDATA.SK2", skin)
     write("fuzz_archive", "plain.zip", b"\0" + buf.getvalue())
-    write("fuzz_archive", "encrypted.zip", b"\1" + encrypted_zip(b"SKINDATA.SK2", skin, b"pw"))
-    buf = io.BytesIO()
-    with zipfile.ZipFile(buf, "w", zipfile.ZIP_STORED) as z:
-        z.writestr("skindata.sk2", raw_deflate(skin, 1))
-    write("fuzz_archive", "method-stored.zip", b"\0" + buf.getvalue())
+    write("fuzz_archive", "encrypted.zip", b"\1" + single_entry_zip(b"SKINDATA.SK2", skin, b"pw"))
+    write("fuzz_archive", "method-stored.zip", b"\0" + single_entry_zip(b"skindata.sk2", skin, method=0))
 
 
 if __name__ == "__main__":
