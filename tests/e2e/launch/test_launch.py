@@ -1,0 +1,176 @@
+#!/usr/bin/python3
+"""A click on a tool tile with real pointer input: the installed tool starts with the launcher
+window unmapped until the tool ends; a missing tool is offered, Enter runs the downloader, and the
+tool it installed starts.
+
+    test_launch.py LAUNCHER_EXE FIXTURE_DIR     (WINEPREFIX: a prefix of these tests' own)
+
+The launcher is copied into a scratch folder together with the stand-in downloader, so that
+"TovoDownloader.exe" is found by bare name beside the program, as it is deployed. The stand-ins
+append to a log named by VFC_MARKER and wait for a release file named by VFC_RELEASE.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+TESTS_E2E = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, TESTS_E2E)
+
+import layout  # noqa: E402
+from launcher_driver import WINE64, Session, wait_until  # noqa: E402
+
+ARGS = {}
+UNINSTALL = r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall"
+CLIPWORKS_ID = "{6A1C83E5-D27B-4f90-9B35-C8E04F17A26D}"  # btnVideoEditor
+SOUNDSHIFT_IDS = ("{0D73F5B8-C641-4E2A-B9D7-581A2E06C3F4}",  # btnAudioConverter
+                  "{F5A92E36-0B8D-4C71-A4E3-7D26B190C85A}")
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def wine(*args):
+    env = dict(os.environ, WINEDEBUG="-all", DISPLAY="")
+    result = subprocess.run([WINE64, *args], env=env, capture_output=True, text=True, timeout=60)
+    return result.returncode
+
+
+def remove_keys():
+    for uninstall_id in (CLIPWORKS_ID, *SOUNDSHIFT_IDS):
+        wine("reg", "delete", rf"{UNINSTALL}\{uninstall_id}_is1", "/f")
+
+
+class StandinLog:
+    def __init__(self, path):
+        self.path = path
+
+    def lines(self, kind=None):
+        try:
+            with open(self.path, encoding="latin-1") as log:
+                rows = [line.rstrip("\n").split("\t") for line in log]
+        except FileNotFoundError:
+            return []
+        return [row for row in rows if kind is None or row[0] == kind]
+
+
+class ToolLaunch(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        # Web pages would go to a recording script, never to a browser.
+        cls.browser_dir = tempfile.mkdtemp(prefix="vfc-e2e-browser-")
+        cls.opened = os.path.join(cls.browser_dir, "opened.txt")
+        script = os.path.join(cls.browser_dir, "record-browser")
+        with open(script, "w") as f:
+            f.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{cls.opened}"\n')
+        os.chmod(script, 0o755)
+        wine("reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/t", "REG_SZ",
+             "/d", script, "/f")
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.browser_dir, ignore_errors=True)
+
+    def setUp(self):
+        remove_keys()
+        self.scratch = tempfile.mkdtemp(prefix="vfc e2e launch ")
+        program_dir = os.path.join(self.scratch, "Velmora Center")
+        os.makedirs(program_dir)
+        self.exe = shutil.copy(ARGS["exe"], program_dir)
+        shutil.copy(os.path.join(ARGS["fixtures"], "TovoDownloader.exe"), program_dir)
+        self.standin = shutil.copy(os.path.join(ARGS["fixtures"], "standin_tool.exe"), program_dir)
+        self.log = StandinLog(os.path.join(self.scratch, "stand-ins.log"))
+        self.release = os.path.join(self.scratch, "release")
+        self.saved_environment = dict(os.environ)
+        os.environ.update(VFC_MARKER=windows_path(self.log.path),
+                          VFC_RELEASE=windows_path(self.release),
+                          VFC_INSTALL_DIR=windows_path(os.path.join(self.scratch, "Sound Shift")))
+        self.session = None
+
+    def tearDown(self):
+        if self.session:
+            self.session.close()
+        os.environ.clear()
+        os.environ.update(self.saved_environment)
+        remove_keys()
+        shutil.rmtree(self.scratch, ignore_errors=True)
+        self.assertFalse(os.path.exists(self.opened), "a web page was opened")
+
+    def start_launcher(self):
+        self.session = Session(self.exe, os.environ.get("WINEPREFIX"))
+        self.window = self.session.wait_for_window(layout.TITLE, timeout=60)
+
+    def click_tile(self, name):
+        x, y = layout.button(name).centre()
+        self.session.move_to(self.window.left + x, self.window.top + y)
+        self.session.button_down()
+        self.session.button_up()
+
+    def launcher_mapped(self):
+        return self.window.window_id in self.session.find_windows(layout.TITLE)
+
+    def expect_tool_run_with_window_unmapped(self, program):
+        """The tool started from program; the window is unmapped until it is released."""
+        self.session.wait_until(lambda: self.log.lines("tool"), 30, "the stand-in tool to start")
+        tool = self.log.lines("tool")[0]
+        self.assertEqual(tool[2].lower(), windows_path(program).lower())
+        self.assertTrue(tool[1].startswith(f'"{windows_path(program)}"'), tool[1])
+        self.session.wait_until(lambda: not self.launcher_mapped(), 10,
+                                "the launcher window to be unmapped while the tool runs")
+        # Still unmapped for as long as the tool runs: the tool is waiting for its release.
+        self.assertEqual(self.log.lines("exit"), [])
+        self.assertFalse(self.launcher_mapped())
+        with open(self.release, "w"):
+            pass
+        self.session.wait_until(self.launcher_mapped, 20,
+                                "the launcher window to be mapped again after the tool ended")
+        self.assertEqual(self.log.lines("exit"), [["exit", "released"]])
+
+    def test_click_on_an_installed_tool_starts_it_with_the_window_unmapped(self):
+        folder = os.path.join(self.scratch, "Clip Works")
+        os.makedirs(folder)
+        program = shutil.copy(self.standin, os.path.join(folder, "clipworks.exe"))
+        self.assertEqual(wine("reg", "add", rf"{UNINSTALL}\{CLIPWORKS_ID}_is1", "/v",
+                              "InstallLocation", "/t", "REG_SZ", "/d", windows_path(folder), "/f"), 0)
+        self.start_launcher()
+        self.click_tile("btnVideoEditor")
+        self.expect_tool_run_with_window_unmapped(program)
+        self.assertEqual([row[0] for row in self.log.lines()], ["tool", "exit"])
+
+    def test_missing_tool_is_offered_and_enter_installs_and_starts_it(self):
+        self.start_launcher()
+        self.click_tile("btnAudioConverter")
+
+        def offer():
+            boxes = [w for w in self.session.find_windows(layout.TITLE)
+                     if w != self.window.window_id]
+            return boxes[0] if boxes else None
+
+        box = self.session.wait_until(offer, 20, "the download offer")
+        geometry = self.session.geometry(box)
+        self.assertLess(geometry.width, self.window.width)
+        self.session.focus(geometry)
+        self.session.key("Return")
+
+        installed = os.path.join(self.scratch, "Sound Shift")
+        self.expect_tool_run_with_window_unmapped(os.path.join(installed, "SoundShift.exe"))
+        self.assertEqual([row[0] for row in self.log.lines()],
+                         ["downloader", "installed", "tool", "exit"])
+        downloader = self.log.lines("downloader")[0]
+        self.assertTrue(downloader[1].endswith(
+            " http://download.velmorafreecenter.com/velmoracenter/vfc-soundshift.exe"), downloader[1])
+        self.assertEqual(downloader[2].lower(),
+                         windows_path(os.path.join(os.path.dirname(self.exe),
+                                                   "TovoDownloader.exe")).lower())
+        self.assertEqual(offer(), None, "the offer is gone")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 3:
+        sys.exit(f"usage: {sys.argv[0]} LAUNCHER_EXE FIXTURE_DIR [unittest options]")
+    ARGS["exe"], ARGS["fixtures"] = sys.argv[1], sys.argv[2]
+    unittest.main(argv=[sys.argv[0], *sys.argv[3:]], verbosity=2)
