@@ -8,7 +8,9 @@ namespace {
 // Hands the control being created to StdWndProc, which binds it to its first message.
 thread_local TWinControl* creatingControl = nullptr;
 
-bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
+bool IsMouseMessage(UINT msg) {
+    return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST;
+}
 bool IsButtonDown(UINT msg) {
     return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
            msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
@@ -29,6 +31,10 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
     Destroying();
+    // Leave the parent while this is still a windowed control: ~TControl no longer knows it
+    // as one, and the parent's tab list and the form's active control would keep it.
+    if (Parent())
+        Parent()->RemoveControl(this);
     if (HandleAllocated())
         DestroyHandle();
     // Children go with their parent, whoever owns them.
@@ -118,9 +124,9 @@ void TWinControl::CreateWindowHandle(const TCreateParams& p) {
             throw std::runtime_error("cannot register window class " + p.WinClassName);
     }
     creatingControl = this;
-    HWND hwnd = CreateWindowExA(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style,
-                                p.X, p.Y, p.Width, p.Height, p.WndParent, p.Menu, instance,
-                                p.CreateParam);
+    HWND hwnd =
+        CreateWindowExA(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y,
+                        p.Width, p.Height, p.WndParent, p.Menu, instance, p.CreateParam);
     creatingControl = nullptr;
     if (!hwnd)
         throw std::runtime_error(std::string("cannot create the window of ") + ClassName());
@@ -532,6 +538,7 @@ void TWinControl::SetTabOrder(int order) {
         loadedTabOrder_ = order;
         return;
     }
+    loadedTabOrder_ = -1; // a later fix-up of the siblings keeps this choice
     if (!Parent())
         return;
     auto& list = Parent()->tabList_;
@@ -550,15 +557,20 @@ void TWinControl::Loaded() {
 }
 
 void TWinControl::FixupTabList() {
-    std::vector<std::pair<int, TWinControl*>> keyed;
-    for (size_t i = 0; i < tabList_.size(); ++i) {
-        TWinControl* w = tabList_[i];
-        keyed.emplace_back(w->loadedTabOrder_ >= 0 ? w->loadedTabOrder_ : static_cast<int>(i), w);
+    // As if each stored order were set once all siblings exist, lowest first: a control with
+    // a stored order takes that place, the others keep their relative order around it.
+    std::vector<TWinControl*> stored;
+    for (TWinControl* w : tabList_)
+        if (w->loadedTabOrder_ >= 0)
+            stored.push_back(w);
+    std::stable_sort(stored.begin(), stored.end(), [](const TWinControl* a, const TWinControl* b) {
+        return a->loadedTabOrder_ < b->loadedTabOrder_;
+    });
+    for (TWinControl* w : stored) {
+        tabList_.erase(std::find(tabList_.begin(), tabList_.end(), w));
+        const int at = std::clamp(w->loadedTabOrder_, 0, static_cast<int>(tabList_.size()));
+        tabList_.insert(tabList_.begin() + at, w);
     }
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 0; i < keyed.size(); ++i)
-        tabList_[i] = keyed[i].second;
 }
 
 bool TWinControl::CanFocus() const {
@@ -568,7 +580,9 @@ bool TWinControl::CanFocus() const {
     return true;
 }
 
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+bool TWinControl::Focused() const {
+    return handle_ && GetFocus() == handle_;
+}
 
 void TWinControl::SetFocus() {
     if (TCustomForm* form = GetParentForm(this); form && form != this)
