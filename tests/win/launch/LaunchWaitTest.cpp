@@ -114,7 +114,7 @@ TEST_F(LaunchTest, SystemShellStartsPrograms) {
     // On a thread of its own, so that a call that never returns fails the test only.
     TOwnedKernelHandle thread(CreateThread(nullptr, 0, CallSystemShell, &call, 0, nullptr));
     ASSERT_TRUE(thread);
-    const bool returned = WaitForSingleObject(thread.Get(), 15000) == WAIT_OBJECT_0;
+    const bool returned = WaitForSingleObject(thread.Get(), 5000) == WAIT_OBJECT_0;
     if (!returned)
         TerminateThread(thread.Get(), 1);
     ASSERT_TRUE(returned) << "TSystemShell did not return from the shell call";
