@@ -174,14 +174,15 @@ void TCustomForm::CreateParams(TCreateParams& p) {
     p.Style = WindowStyle();
     p.ExStyle = WindowExStyle();
     p.WndParent = nullptr;
-    if (formStyle_ == fsMDIChild && Application->MainForm())
+    if (formStyle_ == fsMDIChild && Application->MainForm()) {
+        Application->MainForm()->HandleNeeded(); // the MDI client comes with the frame's window
         p.WndParent = Application->MainForm()->ClientHandle();
+    }
     p.ClassStyle |= CS_HREDRAW | CS_VREDRAW;
 }
 
 void TCustomForm::CreateWnd() {
-    if (formStyle_ == fsMDIChild)
-        defWndProc_ = DefMDIChildProcA;
+    defWndProc_ = formStyle_ == fsMDIChild ? DefMDIChildProcA : DefWindowProcA;
     TWinControl::CreateWnd();
     if (formStyle_ == fsMDIForm && !clientHandle_) {
         CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
@@ -204,6 +205,10 @@ void TCustomForm::CreateWnd() {
 
 void TCustomForm::DestroyWnd() {
     clientHandle_ = nullptr; // a child window: goes with the form's window
+    // An MDI child leaves through its client, which then activates the next child.
+    if (formStyle_ == fsMDIChild && HandleAllocated())
+        if (HWND client = GetParent(Handle()))
+            SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
     TWinControl::DestroyWnd();
 }
 
@@ -469,10 +474,11 @@ TModalResult TCustomForm::ShowModal() {
 }
 
 int TCustomForm::MDIChildCount() const {
+    // The child forms are the windows in the MDI client, whoever owns them.
     int n = 0;
-    for (int i = 0; i < Application->ComponentCount(); ++i)
-        if (auto* f = As<TCustomForm>(Application->Components(i)); f && f->formStyle_ == fsMDIChild)
-            if (f->HandleAllocated())
+    if (clientHandle_)
+        for (HWND h = GetWindow(clientHandle_, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+            if (auto* f = As<TCustomForm>(FromHandle(h)); f && f->formStyle_ == fsMDIChild)
                 ++n;
     return n;
 }

@@ -1,0 +1,131 @@
+#include "skin/SUIMenu.h"
+
+#include "framework/Bitmap.h"
+#include "framework/Forms.h"
+
+static_assert(sizeof(NONCLIENTMETRICSA) >= kNonClientMetricsSize);
+
+bool LoadMenuFontSized(TFont* font, UINT metricsSize) {
+    if (!font)
+        return false;
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = metricsSize;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0))
+        return false;
+    font->SetHandle(CreateFontIndirectA(&metrics.lfMenuFont));
+    font->SetColor(clMenuText);
+    return true;
+}
+
+void LoadMenuFont(TFont* font) {
+    LoadMenuFontSized(font, kNonClientMetricsSize);
+}
+
+void HookOwnerDrawItems(TMenuItem* item, TMenuMeasureItemEvent onMeasure,
+                        TMenuDrawItemEvent onDraw) {
+    if (!item)
+        return;
+    item->OnDrawItem = onDraw;
+    item->OnMeasureItem = onMeasure;
+    for (int i = 0; i < item->Count(); ++i)
+        HookOwnerDrawItems(item->Items(i), onMeasure, onDraw);
+}
+
+void DrawMenuSeparatorLine(TCanvas* canvas, TRect rect, TColor color, bool leftToRight,
+                           int barWidth) {
+    if (!canvas)
+        return;
+    canvas->Pen()->SetColor(color);
+    const int y = rect.Top + 2;
+    if (leftToRight) {
+        canvas->MoveTo(rect.Left + barWidth + 4, y);
+        canvas->LineTo(rect.Right - 2, y);
+    } else {
+        canvas->MoveTo(rect.Left + 2, y);
+        canvas->LineTo(rect.Right - barWidth - 4, y);
+    }
+}
+
+namespace {
+
+void PaintMacPicture(TCanvas* canvas, const TRect& rect, const char* resource, int rows) {
+    if (!canvas)
+        return;
+    TBitmap picture;
+    picture.LoadFromResourceName(Application->Instance(), resource);
+    picture.SetHeight(rows); // keeps the upper rows
+    canvas->StretchDraw(rect, &picture);
+}
+
+// The window DC of the desktop: the whole screen, released when done.
+class TDesktopWindowDC {
+public:
+    TDesktopWindowDC() : window_(GetDesktopWindow()), dc_(GetWindowDC(window_)) {}
+    ~TDesktopWindowDC() {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    TDesktopWindowDC(const TDesktopWindowDC&) = delete;
+    TDesktopWindowDC& operator=(const TDesktopWindowDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// A canvas lent a DC for its lifetime, with the DC's clipping put back afterwards.
+class TLentCanvas {
+public:
+    explicit TLentCanvas(HDC dc) : dc_(dc), saved_(SaveDC(dc)) { canvas_.SetHandle(dc); }
+    ~TLentCanvas() {
+        canvas_.SetHandle(nullptr);
+        RestoreDC(dc_, saved_);
+    }
+    TLentCanvas(const TLentCanvas&) = delete;
+    TLentCanvas& operator=(const TLentCanvas&) = delete;
+    TCanvas& operator*() { return canvas_; }
+
+private:
+    HDC dc_;
+    int saved_;
+    TCanvas canvas_;
+};
+
+} // namespace
+
+void PaintMacMenuSeparator(TCanvas* canvas, TRect rect) {
+    PaintMacPicture(canvas, rect, "MACOS_MENU_BAR", 12);
+}
+
+void PaintMacMenuHighlight(TCanvas* canvas, TRect rect) {
+    PaintMacPicture(canvas, rect, "MACOS_MENU_SELECT", 20);
+}
+
+void PaintMacMenuBackground(TCanvas* canvas, TRect rect) {
+    PaintMacPicture(canvas, rect, "MACOS_MENU_BAR", 20);
+}
+
+void DrawFlatMenuFrame(HWND menuWindow, TColor frameColor, TColor edgeColor) {
+    RECT w{};
+    if (!menuWindow || !GetWindowRect(menuWindow, &w))
+        return;
+    TDesktopWindowDC screen;
+    if (!screen.Get())
+        return;
+    TLentCanvas lent(screen.Get());
+    TCanvas& canvas = *lent;
+    // The top edge line runs one pixel past the right edge: keep it on the window.
+    IntersectClipRect(screen.Get(), w.left, w.top, w.right, w.bottom);
+    const int l = w.left, t = w.top, r = w.right, b = w.bottom;
+    canvas.Brush()->SetColor(frameColor);
+    canvas.FrameRect(Rect(l, t + 1, r - 1, b - 1));
+    canvas.Brush()->SetColor(clWhite);
+    canvas.FrameRect(Rect(l + 1, t + 2, r - 2, b - 2));
+    canvas.Pen()->SetColor(edgeColor);
+    canvas.MoveTo(l, b - 1);
+    canvas.LineTo(r - 1, b - 1);
+    canvas.LineTo(r - 1, t);
+    canvas.LineTo(r, t);
+    canvas.LineTo(l, t);
+}
