@@ -37,7 +37,9 @@ bool IsAccelerator(char ch, const std::string& caption) {
 // ---------------------------------------------------------------------------------------------
 // TsuiCustomButton
 
-VFC_DESCRIBE(TsuiCustomButton) { (void)b; }
+VFC_DESCRIBE(TsuiCustomButton) {
+    (void)b;
+}
 
 TsuiCustomButton::TsuiCustomButton(TComponent* owner)
     : TCustomControl(owner), style_(StyleOfOwnerForm(owner)) {
@@ -48,7 +50,9 @@ TsuiCustomButton::TsuiCustomButton(TComponent* owner)
     SetBounds(0, 0, 75, 25);
 }
 
-TsuiCustomButton::~TsuiCustomButton() { StopRepeat(); }
+TsuiCustomButton::~TsuiCustomButton() {
+    StopRepeat();
+}
 
 void TsuiCustomButton::SetAutoSize(bool v) {
     autoSize_ = v;
@@ -89,7 +93,9 @@ void TsuiCustomButton::FontUpdated() {
     Repaint();
 }
 
-void TsuiCustomButton::TransparencyUpdated() { Repaint(); }
+void TsuiCustomButton::TransparencyUpdated() {
+    Repaint();
+}
 
 void TsuiCustomButton::StartRepeat() {
     if (repeatTimer_)
@@ -101,9 +107,13 @@ void TsuiCustomButton::StartRepeat() {
     repeatTimer_->SetEnabled(true);
 }
 
-void TsuiCustomButton::StopRepeat() { repeatTimer_.reset(); }
+void TsuiCustomButton::StopRepeat() {
+    repeatTimer_.reset();
+}
 
-void TsuiCustomButton::RepeatTick(TObject*) { OnMouseContinuouslyDown(this); }
+void TsuiCustomButton::RepeatTick(TObject*) {
+    OnMouseContinuouslyDown(this);
+}
 
 void TsuiCustomButton::LeaveState() {
     pointerInside_ = false;
@@ -118,8 +128,10 @@ void TsuiCustomButton::CreateHandleDone() {
 }
 
 void TsuiCustomButton::Click() {
+    // The timer goes with every click: a press whose pressed state was cleared by moving out
+    // and back in would otherwise keep firing repeat events after the click.
+    StopRepeat();
     if (pressed_) {
-        StopRepeat();
         pressed_ = false;
         Repaint();
     }
@@ -206,8 +218,7 @@ void TsuiCustomButton::WndProc(TMessage& m) {
         return;
     case WM_KEYUP:
         TCustomControl::WndProc(m);
-        if ((m.WParam == VK_SPACE || m.WParam == VK_RETURN) && Focused() && pressed_ &&
-            Enabled()) {
+        if ((m.WParam == VK_SPACE || m.WParam == VK_RETURN) && Focused() && pressed_ && Enabled()) {
             pressed_ = false;
             Repaint();
             Click();
@@ -255,9 +266,19 @@ void TsuiCustomButton::WndProc(TMessage& m) {
 }
 
 void TsuiCustomButton::Paint() {
-    TBitmap composition;
+    // The composition surface is kept between paints (a device-dependent bitmap is costly
+    // to make) and made anew only when the button's size changes; every paint covers it whole.
+    if (!composition_ || composition_->Width() != Width() || composition_->Height() != Height()) {
+        composition_ = std::make_unique<TBitmap>();
+        composition_->SetPixelFormat(pfDevice);
+        composition_->SetSize(Width(), Height());
+    }
+    TBitmap& composition = *composition_;
     {
-        TBitmap working;
+        // The working picture is kept too; each paint fills it anew (or empties it).
+        if (!working_)
+            working_ = std::make_unique<TBitmap>();
+        TBitmap& working = *working_;
         try {
             if (!Enabled())
                 GetDisabledPicture(working);
@@ -268,11 +289,10 @@ void TsuiCustomButton::Paint() {
             else
                 GetNormalPicture(working);
         } catch (const std::exception&) {
+            working.Assign(nullptr);
             working.SetSize(74, 21);
         }
         working.SetTransparent(transparent_);
-        composition.SetPixelFormat(pfDevice);
-        composition.SetSize(Width(), Height());
         TCanvas& canvas = *composition.Canvas();
         if (transparent_) {
             PaintParentBackground(canvas, this);
@@ -398,8 +418,10 @@ void TsuiImageButton::SizeToPicture() {
 
 void TsuiImageButton::CopyInto(TBitmap& picture, const TPicture* source) {
     const TGraphic* g = source->Graphic();
-    if (!g || g->Empty())
+    if (!g || g->Empty()) {
+        picture.Assign(nullptr);
         return;
+    }
     const auto* bitmap = As<TBitmap>(g);
     if (!bitmap)
         throw EPropertyError(std::string("cannot show a ") + g->ClassName() + " as a bitmap");
@@ -411,10 +433,18 @@ const TPicture* TsuiImageButton::OrNormal(int index) const {
     return g && !g->Empty() ? pictures_[index].get() : PicNormal();
 }
 
-void TsuiImageButton::GetNormalPicture(TBitmap& picture) { CopyInto(picture, PicNormal()); }
-void TsuiImageButton::GetHoverPicture(TBitmap& picture) { CopyInto(picture, OrNormal(1)); }
-void TsuiImageButton::GetPressedPicture(TBitmap& picture) { CopyInto(picture, OrNormal(2)); }
-void TsuiImageButton::GetDisabledPicture(TBitmap& picture) { CopyInto(picture, OrNormal(3)); }
+void TsuiImageButton::GetNormalPicture(TBitmap& picture) {
+    CopyInto(picture, PicNormal());
+}
+void TsuiImageButton::GetHoverPicture(TBitmap& picture) {
+    CopyInto(picture, OrNormal(1));
+}
+void TsuiImageButton::GetPressedPicture(TBitmap& picture) {
+    CopyInto(picture, OrNormal(2));
+}
+void TsuiImageButton::GetDisabledPicture(TBitmap& picture) {
+    CopyInto(picture, OrNormal(3));
+}
 
 void TsuiImageButton::DrawPicture(TCanvas& canvas, TBitmap& picture) {
     if (picture.Empty() || picture.Width() == 0 || picture.Height() == 0)

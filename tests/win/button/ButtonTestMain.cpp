@@ -1,0 +1,5 @@
+#include "../framework/UiTestSupport.h"
+
+int main(int argc, char** argv) {
+    return RunUiTests(argc, argv);
+}
