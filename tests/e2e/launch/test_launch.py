@@ -115,7 +115,7 @@ class ToolLaunch(unittest.TestCase):
 
     def expect_tool_run_with_window_unmapped(self, program):
         """The tool started from program; the window is unmapped until it is released."""
-        self.session.wait_until(lambda: self.log.lines("tool"), 30, "the stand-in tool to start")
+        self.session.wait_until(lambda: self.log.lines("tool"), 15, "the stand-in tool to start")
         tool = self.log.lines("tool")[0]
         self.assertEqual(tool[2].lower(), windows_path(program).lower())
         self.assertTrue(tool[1].startswith(f'"{windows_path(program)}"'), tool[1])

@@ -130,12 +130,23 @@ TEST_F(LaunchTest, ShellWithoutProcessGivesTheWindowBackAtOnce) {
     Install("Reel Shift", "reelshift.exe");
     keys.SetLocation(ToolCatalogue::VideoConverter.FirstId, scratch.Path() + "\\Reel Shift");
     TRecordingShell shell(TRecordingShell::SucceedWithoutProcess);
+    // Another window in front, and the launcher moved away from where it started.
+    TOwnedWindow other(CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                       nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(other.Get());
+    ASSERT_EQ(GetForegroundWindow(), other.Get());
+    SetWindowPos(LauncherHandle(), nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT before{}, after{};
+    GetWindowRect(LauncherHandle(), &before);
 
     const ULONGLONG start = GetTickCount64();
     EXPECT_TRUE(ClickAnswering("btnVideoConverter").empty());
     EXPECT_LT(GetTickCount64() - start, 3000u);
     ASSERT_EQ(shell.Executed.size(), 1u);
     EXPECT_EQ(visibility.Steps(), "HS");
+    EXPECT_EQ(GetForegroundWindow(), LauncherHandle()) << "shown again in front";
+    GetWindowRect(LauncherHandle(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after)) << "shown again where it was";
     EXPECT_EQ(Application->ScreenCursor(), crDefault);
     ExpectLauncherUsable();
 }
