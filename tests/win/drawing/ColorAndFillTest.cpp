@@ -41,10 +41,13 @@ TEST_F(GradientTest, TwoRowsAreExactlyTheFromAndTheToLine) {
     EXPECT_EQ(canvas()->Pen()->Color(), kTo);
 }
 
-TEST_F(GradientTest, ZeroHeightOrWidthDrawsNothing) {
+TEST_F(GradientTest, ZeroOrNegativeHeightOrWidthDrawsNothing) {
     canvas()->Pen()->SetColor(clBlack);
     PaintGradientDown(canvas(), Rect(2, 3, 12, 3), kFrom, kTo);
     PaintGradientAcross(canvas(), Rect(5, 0, 5, 10), kFrom, kTo);
+    // Inverted rectangles count as empty rather than painting their edge lines.
+    PaintGradientDown(canvas(), Rect(2, 9, 12, 3), kFrom, kTo);
+    PaintGradientAcross(canvas(), Rect(9, 0, 5, 10), kFrom, kTo);
     EXPECT_EQ(CountPixels(bitmap, kBackground), 24 * 20);
     EXPECT_EQ(canvas()->Pen()->Color(), clBlack);
 }
