@@ -12,7 +12,7 @@ import numpy as np
 from PIL import Image
 
 import layout
-from launcher_driver import Session
+from launcher_driver import Session, Xvfb
 
 ARGS = {}
 
@@ -35,19 +35,32 @@ class LauncherTestCase(unittest.TestCase):
     def setUpClass(cls):
         cls.pictures = layout.Pictures(ARGS["assets"])
         cls.rest = cls.pictures.window()
-        cls.session = Session(ARGS["exe"], os.environ.get("WINEPREFIX"))
+        cls.xvfb = Xvfb()
+        try:
+            cls.prepare(cls.xvfb.display)
+            cls.session = Session(ARGS["exe"], os.environ.get("WINEPREFIX"),
+                                  display=cls.xvfb.display)
+        except BaseException:
+            cls.xvfb.stop()
+            raise
         try:
             cls.window = cls.session.wait_for_window(layout.TITLE, timeout=60)
             cls.wait_for_rest_picture()
             cls.welcome = cls.wait_for_settled_text()
         except BaseException:
             cls.session.close()
+            cls.xvfb.stop()
             raise
+
+    @classmethod
+    def prepare(cls, display):
+        """Runs before the launcher starts, with its X display ready."""
 
     @classmethod
     def tearDownClass(cls):
         if cls.session:
             cls.session.close()
+        cls.xvfb.stop()
 
     @classmethod
     def window_pixels(cls):

@@ -182,6 +182,22 @@ class Display:
         self.xdotool("keyup", key)
 
 
+def wine_env(display, prefix=None):
+    env = dict(os.environ, DISPLAY=display, WINEDEBUG=os.environ.get("WINEDEBUG", "-all"),
+               WINEDLLOVERRIDES=os.environ.get("WINEDLLOVERRIDES", "mscoree,mshtml="))
+    if prefix:
+        env["WINEPREFIX"] = prefix
+    return env
+
+
+def run_windows_program(display, prefix, *args, timeout=60):
+    """Runs a Windows program (such as reg) to its end on the given display; returns its result.
+    A display is needed even by console programs: Wine's desktop process, once started without
+    one, would refuse every window of the programs that follow on the same wineserver."""
+    return subprocess.run([WINE64, *args], env=wine_env(display, prefix), capture_output=True,
+                          text=True, timeout=timeout)
+
+
 class Session:
     """A private Xvfb with one Windows program running on it under wine64."""
 
@@ -197,10 +213,7 @@ class Session:
             if pointer_at:
                 # Start with the pointer off the window, so that no control sees it at first.
                 self.display.move_to(*pointer_at)
-            env = dict(self.display.env, WINEDEBUG=os.environ.get("WINEDEBUG", "-all"),
-                       WINEDLLOVERRIDES=os.environ.get("WINEDLLOVERRIDES", "mscoree,mshtml="))
-            if prefix:
-                env["WINEPREFIX"] = prefix
+            env = wine_env(display, prefix)
             self.started_at = time.monotonic()
             self.program = subprocess.Popen([WINE64, exe, *args], env=env,
                                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
