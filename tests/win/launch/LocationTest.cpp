@@ -20,6 +20,10 @@ std::string Describe(const ::testing::TestParamInfo<TFallbackCase>& info) {
     return std::string(info.param.Button + 3) + "_" + states[static_cast<int>(info.param.FirstKey)];
 }
 
+void PrintTo(const TFallbackCase& c, std::ostream* os) {
+    *os << c.Button;
+}
+
 class SecondIdFallback : public LaunchTest, public ::testing::WithParamInterface<TFallbackCase> {};
 
 } // namespace
