@@ -21,7 +21,7 @@ TESTS_E2E = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, TESTS_E2E)
 
 import layout  # noqa: E402
-from launcher_driver import WINE64, Session, wait_until  # noqa: E402
+from launcher_driver import WINE64, Session, Xvfb  # noqa: E402
 
 ARGS = {}
 UNINSTALL = r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall"
@@ -34,15 +34,17 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-def wine(*args):
-    env = dict(os.environ, WINEDEBUG="-all", DISPLAY="")
+def wine(display, *args):
+    # On the tests' display: the first Wine program of a session starts the prefix's desktop on
+    # the display it has, and the launcher's window needs that desktop on a real one.
+    env = dict(os.environ, WINEDEBUG="-all", DISPLAY=display)
     result = subprocess.run([WINE64, *args], env=env, capture_output=True, text=True, timeout=60)
     return result.returncode
 
 
-def remove_keys():
+def remove_keys(display):
     for uninstall_id in (CLIPWORKS_ID, *SOUNDSHIFT_IDS):
-        wine("reg", "delete", rf"{UNINSTALL}\{uninstall_id}_is1", "/f")
+        wine(display, "reg", "delete", rf"{UNINSTALL}\{uninstall_id}_is1", "/f")
 
 
 class StandinLog:
@@ -61,6 +63,8 @@ class StandinLog:
 class ToolLaunch(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
+        cls.xvfb = Xvfb()
+        cls.display = cls.xvfb.display
         # Web pages would go to a recording script, never to a browser.
         cls.browser_dir = tempfile.mkdtemp(prefix="vfc-e2e-browser-")
         cls.opened = os.path.join(cls.browser_dir, "opened.txt")
@@ -68,15 +72,16 @@ class ToolLaunch(unittest.TestCase):
         with open(script, "w") as f:
             f.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{cls.opened}"\n')
         os.chmod(script, 0o755)
-        wine("reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/t", "REG_SZ",
-             "/d", script, "/f")
+        wine(cls.display, "reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers",
+             "/t", "REG_SZ", "/d", script, "/f")
 
     @classmethod
     def tearDownClass(cls):
+        cls.xvfb.stop()
         shutil.rmtree(cls.browser_dir, ignore_errors=True)
 
     def setUp(self):
-        remove_keys()
+        remove_keys(self.display)
         self.scratch = tempfile.mkdtemp(prefix="vfc e2e launch ")
         program_dir = os.path.join(self.scratch, "Velmora Center")
         os.makedirs(program_dir)
@@ -96,12 +101,12 @@ class ToolLaunch(unittest.TestCase):
             self.session.close()
         os.environ.clear()
         os.environ.update(self.saved_environment)
-        remove_keys()
+        remove_keys(self.display)
         shutil.rmtree(self.scratch, ignore_errors=True)
         self.assertFalse(os.path.exists(self.opened), "a web page was opened")
 
     def start_launcher(self):
-        self.session = Session(self.exe, os.environ.get("WINEPREFIX"))
+        self.session = Session(self.exe, os.environ.get("WINEPREFIX"), display=self.display)
         self.window = self.session.wait_for_window(layout.TITLE, timeout=60)
 
     def click_tile(self, name):
@@ -134,8 +139,9 @@ class ToolLaunch(unittest.TestCase):
         folder = os.path.join(self.scratch, "Clip Works")
         os.makedirs(folder)
         program = shutil.copy(self.standin, os.path.join(folder, "clipworks.exe"))
-        self.assertEqual(wine("reg", "add", rf"{UNINSTALL}\{CLIPWORKS_ID}_is1", "/v",
-                              "InstallLocation", "/t", "REG_SZ", "/d", windows_path(folder), "/f"), 0)
+        key = rf"{UNINSTALL}\{CLIPWORKS_ID}_is1"
+        self.assertEqual(wine(self.display, "reg", "add", key, "/v", "InstallLocation",
+                              "/t", "REG_SZ", "/d", windows_path(folder), "/f"), 0)
         self.start_launcher()
         self.click_tile("btnVideoEditor")
         self.expect_tool_run_with_window_unmapped(program)
@@ -161,8 +167,8 @@ class ToolLaunch(unittest.TestCase):
         self.assertEqual([row[0] for row in self.log.lines()],
                          ["downloader", "installed", "tool", "exit"])
         downloader = self.log.lines("downloader")[0]
-        self.assertTrue(downloader[1].endswith(
-            " http://download.velmorafreecenter.com/velmoracenter/vfc-soundshift.exe"), downloader[1])
+        address = "http://download.velmorafreecenter.com/velmoracenter/vfc-soundshift.exe"
+        self.assertTrue(downloader[1].endswith(" " + address), downloader[1])
         self.assertEqual(downloader[2].lower(),
                          windows_path(os.path.join(os.path.dirname(self.exe),
                                                    "TovoDownloader.exe")).lower())
