@@ -99,7 +99,8 @@ class LauncherTestCase(unittest.TestCase):
         try:
             cls.session.wait_until(matches, timeout, what)
         except AssertionError as error:
-            raise AssertionError(f"{error}; {describe_difference(compare(seen['pixels']), expected, what)}") from None
+            difference = describe_difference(compare(seen["pixels"]), expected, what)
+            raise AssertionError(f"{error}; {difference}") from None
         return seen["pixels"]
 
     # Pointer and pictures ---------------------------------------------------------------------

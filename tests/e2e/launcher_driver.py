@@ -15,6 +15,7 @@ import re
 import subprocess
 import time
 from dataclasses import dataclass
+from io import BytesIO
 
 import numpy as np
 from PIL import Image
@@ -86,9 +87,6 @@ class Window:
     width: int
     height: int
 
-    def contains(self, x, y):
-        return self.left <= x < self.left + self.width and self.top <= y < self.top + self.height
-
 
 class Display:
     """Input and pictures on one X display, through xdotool, xwininfo and libX11."""
@@ -154,7 +152,6 @@ class Display:
         """The whole screen as ImageMagick's import sees it (slower; for saving pictures)."""
         png = subprocess.run(["import", "-window", "root", "png:-"], env=self.env,
                              capture_output=True, check=True, timeout=30).stdout
-        from io import BytesIO
         return Image.open(BytesIO(png)).convert("RGB")
 
     # Input ----------------------------------------------------------------------------------

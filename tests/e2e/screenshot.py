@@ -54,7 +54,8 @@ def tour_mode(args):
     tile = layout.tab_sequence()[0]
     with Session(args.exe, args.prefix) as session:
         window = session.wait_for_window(layout.TITLE)
-        save(settled_window_pixels(session, window, 30), os.path.join(args.out, "launcher-rest.png"))
+        save(settled_window_pixels(session, window, 30),
+             os.path.join(args.out, "launcher-rest.png"))
         x, y = tile.centre()
         session.move_to(window.left + x, window.top + y)
         before = session.window_pixels(window)

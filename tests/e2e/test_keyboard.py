@@ -19,8 +19,8 @@ class FocusSteps(LauncherTestCase):
 
     def pressed_buttons(self):
         pixels = self.window_pixels()
-        return [b.name for b in layout.BUTTONS
-                if np.array_equal(layout.button_area(pixels, b), self.expected_button(b, "MouseDown"))]
+        return [b.name for b in layout.BUTTONS if np.array_equal(
+            layout.button_area(pixels, b), self.expected_button(b, "MouseDown"))]
 
     def assert_focused(self, b):
         self.point_at_button(b)
