@@ -91,7 +91,7 @@ TEST_F(KeyboardTest, EnterClicksTheDefaultButtonWhileAnotherHasTheFocus) {
     byDefault->SetDefault(true);
     EXPECT_TRUE(byDefault->ActiveDefault());
     Focus(*focused);
-    TapKey(VK_RETURN);
+    PressKey(VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return defaultLog.Count("click") == 1; }));
     PumpPending();
     EXPECT_EQ(focusedLog.Count("click"), 0);
@@ -102,7 +102,7 @@ TEST_F(KeyboardTest, EnterClicksTheDefaultButtonWhileAnotherHasTheFocus) {
     byDefault->SetDefault(false);
     EXPECT_FALSE(byDefault->ActiveDefault());
     focused->SetDefault(true);
-    TapKey(VK_RETURN);
+    PressKey(VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return focusedLog.Count("click") == 1; }));
     EXPECT_EQ(defaultLog.Count("click"), 1);
 }
@@ -113,11 +113,11 @@ TEST_F(KeyboardTest, EscapeClicksTheCancelButtonUnlessItIsDisabled) {
     TsuiImageButton* focused = Add(100, focusedLog);
     cancel->SetCancel(true);
     Focus(*focused);
-    TapKey(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
     ASSERT_TRUE(PumpUntil([&] { return cancelLog.Count("click") == 1; }));
     cancel->SetEnabled(false);
-    TapKey(VK_ESCAPE);
-    TapKey(VK_SPACE); // input is handled in order: once Space clicked, Escape was handled
+    PressKey(VK_ESCAPE);
+    PressKey(VK_SPACE); // keys are handled in order: once Space clicked, Escape was handled
     ASSERT_TRUE(PumpUntil([&] { return focusedLog.Count("click") == 1; }));
     EXPECT_EQ(cancelLog.Count("click"), 1);
 }
@@ -130,7 +130,7 @@ TEST_F(KeyboardTest, EnterWithShiftCtrlOrAltDoesNotReachTheDefaultButton) {
     Focus(*focused);
     int expectedFocusedClicks = 0;
     for (WORD modifier : {WORD{VK_SHIFT}, WORD{VK_CONTROL}, WORD{VK_MENU}}) {
-        TapKey(VK_RETURN, {modifier});
+        PressKey(VK_RETURN, {modifier});
         // Shift and Ctrl leave Enter to the focused button, which clicks like with Space.
         if (modifier != VK_MENU) {
             ++expectedFocusedClicks;
@@ -139,14 +139,14 @@ TEST_F(KeyboardTest, EnterWithShiftCtrlOrAltDoesNotReachTheDefaultButton) {
             })) << "modifier "
                 << modifier;
         } else {
-            TapKey(VK_SPACE); // input is handled in order
+            PressKey(VK_SPACE); // keys are handled in order
             ++expectedFocusedClicks;
             EXPECT_TRUE(
                 PumpUntil([&] { return focusedLog.Count("click") == expectedFocusedClicks; }));
         }
         EXPECT_EQ(defaultLog.Count("click"), 0) << "modifier " << modifier;
     }
-    TapKey(VK_RETURN);
+    PressKey(VK_RETURN);
     EXPECT_TRUE(PumpUntil([&] { return defaultLog.Count("click") == 1; })) << "plain Enter does";
 }
 
@@ -159,11 +159,11 @@ TEST_F(KeyboardTest, AltAndTheAcceleratorClickTheButton) {
     plain->SetTabStop(true);
     plain->SetParent(form);
     Focus(*plain);
-    TapKey('G', {VK_MENU});
+    PressKey('G', {VK_MENU});
     ASSERT_TRUE(PumpUntil([&] { return log.Count("click") == 1; }));
-    TapKey('G');
-    TapKey('H', {VK_MENU});
-    TapKey('G', {VK_MENU}); // input is handled in order: the keys before did not click
+    PressKey('G');
+    PressKey('H', {VK_MENU});
+    PressKey('G', {VK_MENU}); // keys are handled in order: the keys before did not click
     ASSERT_TRUE(PumpUntil([&] { return log.Count("click") == 2; }));
     PumpPending();
     EXPECT_EQ(log.Count("click"), 2) << "a plain 'g' on another kind of window does nothing";
@@ -175,7 +175,7 @@ TEST_F(KeyboardTest, APlainAcceleratorKeyClicksWhenAPictureButtonHasTheFocus) {
     go->SetCaption("&Go");
     TsuiImageButton* focused = Add(100, focusedLog);
     Focus(*focused);
-    TapKey('G');
+    PressKey('G');
     ASSERT_TRUE(PumpUntil([&] { return goLog.Count("click") == 1; }));
     EXPECT_EQ(focusedLog.Count("click"), 0);
     EXPECT_EQ(go->Perform(CM_DIALOGCHAR, 'g'), 1);
@@ -203,8 +203,8 @@ TEST_F(KeyboardTest, NoAcceleratorForADisabledButtonOrParent) {
     go->SetEnabled(true);
     panel->SetEnabled(false);
     EXPECT_EQ(go->Perform(CM_DIALOGCHAR, 'G', alt), 0);
-    TapKey('G', {VK_MENU});
-    TapKey(VK_SPACE); // input is handled in order
+    PressKey('G', {VK_MENU});
+    PressKey(VK_SPACE); // keys are handled in order
     ASSERT_TRUE(PumpUntil([&] { return focusedLog.Count("click") == 1; }));
     EXPECT_EQ(log.Count("click"), 1) << "only the first, enabled, case clicked";
 }

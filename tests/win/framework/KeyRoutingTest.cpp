@@ -63,11 +63,11 @@ TEST_F(FormTest, TabAndShiftTabCycleThroughTheTabOrder) {
     c->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return c->Focused(); }));
     for (TProbeControl* expected : {a, b, c, a}) {
-        TapKey(VK_TAB);
+        PressKey(VK_TAB);
         EXPECT_TRUE(PumpUntil([&] { return expected->Focused(); })) << expected->Name();
     }
     for (TProbeControl* expected : {c, b, a, c}) {
-        TapKey(VK_TAB, {VK_SHIFT});
+        PressKey(VK_TAB, {VK_SHIFT});
         EXPECT_TRUE(PumpUntil([&] { return expected->Focused(); })) << expected->Name();
     }
     EXPECT_FALSE(skipped->Focused());
@@ -94,9 +94,9 @@ TEST_F(FormTest, AFreedControlLeavesTheTabOrderAndTheActiveControl) {
     EXPECT_EQ(c->TabOrder(), 1);
     a->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return a->Focused(); }));
-    TapKey(VK_TAB);
+    PressKey(VK_TAB);
     EXPECT_TRUE(PumpUntil([&] { return c->Focused(); }));
-    TapKey(VK_TAB);
+    PressKey(VK_TAB);
     EXPECT_TRUE(PumpUntil([&] { return a->Focused(); }));
 }
 

@@ -135,22 +135,33 @@ void SendMouseButton(DWORD flag) {
     Send(input);
 }
 
-void SendKey(WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    Send(input);
+THeldModifiers::THeldModifiers(std::initializer_list<WORD> modifiers) {
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    GetKeyboardState(state);
+    for (WORD m : modifiers)
+        state[m] = 0x80;
+    SetKeyboardState(state);
 }
 
-void TapKey(WORD vk, std::initializer_list<WORD> modifiers) {
-    for (WORD m : modifiers)
-        SendKey(m, false);
-    SendKey(vk, false);
-    SendKey(vk, true);
-    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
-        SendKey(*it, true);
+THeldModifiers::~THeldModifiers() {
+    SetKeyboardState(saved_);
+}
+
+void PostKeyStroke(WORD vk) {
+    HWND focus = GetFocus();
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    LPARAM lParam = 1 | (static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16);
+    if (alt)
+        lParam |= LPARAM{1} << 29;
+    PostMessageA(focus, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, lParam);
+    PostMessageA(focus, alt ? WM_SYSKEYUP : WM_KEYUP, vk, lParam | (LPARAM{3} << 30));
+}
+
+void PressKey(WORD vk, std::initializer_list<WORD> modifiers) {
+    THeldModifiers held(modifiers);
+    PostKeyStroke(vk);
+    PumpPending();
 }
 
 TWindowProcTap::TWindowProcTap(TControl& control, Filter filter)

@@ -60,13 +60,28 @@ TPixels ScreenPixels(TWinControl& control);
 // Shows the form, makes it the foreground window and waits until it is.
 void ShowAndActivate(TCustomForm& form);
 
-// Real input, injected through SendInput.
+// Real pointer input, injected through SendInput.
 void MoveCursorTo(TPoint screen);
 void MoveCursorOver(TControl& control, int x, int y);
 void SendMouseButton(DWORD flag);
-void SendKey(WORD vk, bool up);
-// Presses the modifiers, taps the key and lets the modifiers go again.
-void TapKey(WORD vk, std::initializer_list<WORD> modifiers = {});
+
+// Keyboard input through the loop that other programs on the same Wine server cannot take
+// away: the key's messages are posted to the focused window as the keyboard driver would
+// queue them, with the modifiers held in this thread's key state while the scope lives.
+class THeldModifiers {
+public:
+    explicit THeldModifiers(std::initializer_list<WORD> modifiers);
+    ~THeldModifiers();
+    THeldModifiers(const THeldModifiers&) = delete;
+    THeldModifiers& operator=(const THeldModifiers&) = delete;
+
+private:
+    BYTE saved_[256];
+};
+// Posts key down and key up (system keys while Alt is held) to the window with the focus.
+void PostKeyStroke(WORD vk);
+// Holds the modifiers, posts the key stroke and handles every message that follows from it.
+void PressKey(WORD vk, std::initializer_list<WORD> modifiers = {});
 
 // Puts itself in front of a control's window procedure: every message is shown to `Filter`
 // first, which returns true to swallow it; otherwise the previous procedure gets it.

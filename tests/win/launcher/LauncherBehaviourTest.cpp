@@ -43,11 +43,11 @@ TEST_F(LauncherTest, TabWalksTheTenButtonsInTabOrderAndShiftTabWalksBack) {
     Button(order[0])->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return Button(order[0])->Focused(); }));
     for (int i = 1; i <= 10; ++i) {
-        TapKey(VK_TAB);
+        PressKey(VK_TAB);
         EXPECT_TRUE(PumpUntil([&] { return Button(order[i % 10])->Focused(); })) << order[i % 10];
     }
     for (int i = 9; i >= 0; --i) {
-        TapKey(VK_TAB, {VK_SHIFT});
+        PressKey(VK_TAB, {VK_SHIFT});
         EXPECT_TRUE(PumpUntil([&] { return Button(order[i])->Focused(); })) << order[i];
     }
 }
