@@ -162,6 +162,8 @@ class ToolLaunch(unittest.TestCase):
         self.session.focus(geometry)
         self.session.key("Return")
 
+        self.session.wait_until(lambda: self.log.lines("installed"), 15,
+                                "the stand-in downloader to install the tool")
         installed = os.path.join(self.scratch, "Sound Shift")
         self.expect_tool_run_with_window_unmapped(os.path.join(installed, "SoundShift.exe"))
         self.assertEqual([row[0] for row in self.log.lines()],
