@@ -309,6 +309,17 @@ void TBitmap::Assign(const TPersistent* source) {
     }
     if (other == this)
         return;
+    if (bits_ && other->bits_ && width_ == other->width_ && height_ == other->height_ &&
+        format_ == other->format_) {
+        // Same size and format: copy the pixels into the bitmap we already have.
+        GdiFlush();
+        std::memcpy(bits_, other->bits_, DibStride(width_, BitsPerPixel(format_)) * height_);
+        transparentMode_ = other->transparentMode_;
+        transparentColor_ = other->transparentColor_;
+        TGraphic::SetTransparent(other->Transparent());
+        Changed();
+        return;
+    }
     void* bits = nullptr;
     TOwnedBitmapHandle copy =
         CreateBitmapOfFormat(other->width_, other->height_, other->format_, &bits);

@@ -80,6 +80,8 @@ private:
     int modalResult_ = 0;
     TsuiUIStyle style_ = DeepBlue;
     std::unique_ptr<TTimer> repeatTimer_;
+    std::unique_ptr<TBitmap> composition_;
+    std::unique_ptr<TBitmap> working_;
     int repeatInterval_ = 100;
     int focusMargin_ = 2;
     bool activeDefault_ = false;

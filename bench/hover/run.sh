@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds and runs the hover repaint benchmark under wine64 on a private Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target hover-repaint-bench -j2 >/dev/null
+WINEPREFIX=${WINEPREFIX:-$PWD/build/win64/wineprefix} \
+  tests/harness/wine-run.sh build/win64/bench-hover/hover-repaint-bench.exe
