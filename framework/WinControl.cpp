@@ -258,6 +258,16 @@ void TWinControl::WndProc(TMessage& m) {
     case CN_SYSCHAR:
         m.Result = HandleKeyNotification(m) ? 1 : 0;
         return;
+    case WM_SETTEXT: {
+        // Text set from outside (SetWindowTextA by anyone) becomes the control's text too.
+        DefaultHandler(m);
+        const std::string text = m.LParam ? reinterpret_cast<const char*>(m.LParam) : "";
+        if (text != text_) {
+            text_ = text;
+            Perform(CM_TEXTCHANGED);
+        }
+        return;
+    }
     case WM_WINDOWPOSCHANGED:
         DefaultHandler(m);
         UpdateBounds();

@@ -182,6 +182,20 @@ TEST_F(ButtonTest, AutoSizeNeedsAParentAndANormalPicture) {
     EXPECT_EQ(button->Height(), 30);
 }
 
+TEST_F(ButtonTest, ANewWindowTextBecomesTheCaption) {
+    TsuiImageButton* button = AddButton(20, 20, 80, 40);
+    TPicture picture;
+    FillPicture(picture, 80, 40, 0xFFFFFF);
+    button->SetPicNormal(&picture);
+    button->Font()->SetColor(clBlack);
+    SetWindowTextA(button->Handle(), "Hi");
+    EXPECT_EQ(button->Caption(), "Hi");
+    EXPECT_GT(ScreenPixels(*button).CountOtherThan(0xFFFFFF, Bounds(0, 0, 80, 40)), 0)
+        << "repainted with the caption";
+    button->Font()->SetColor(ColorOf(0x0000FF)); // a font change repaints too
+    EXPECT_GT(ScreenPixels(*button).CountOf(0x0000FF), 0);
+}
+
 TEST_F(ButtonTest, AnswersTheIdentificationMessage) {
     TsuiImageButton* button = AddButton();
     EXPECT_EQ(SendMessageA(button->Handle(), SUIM_ISIMAGEBUTTON, 0, 0), 1);
