@@ -129,3 +129,28 @@ TEST_F(FormTest, ApplicationEventsSeeDispatchedMessagesAndMayHandleThem) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FormTest, WindowTextSetFromOutsideBecomesTheControlsText) {
+    TProbeControl* probe = AddProbe("Probe", 10, 10);
+    ShowAndActivate(*form);
+    std::vector<UINT> notified;
+    TWindowProcTap tap(*probe, [&](TMessage& m) {
+        if (m.Msg == CM_TEXTCHANGED)
+            notified.push_back(m.Msg);
+        return false;
+    });
+    SetWindowTextA(probe->Handle(), "outside");
+    EXPECT_EQ(probe->Text(), "outside");
+    EXPECT_EQ(notified.size(), 1u);
+    probe->SetText("inside");
+    char text[32] = {};
+    GetWindowTextA(probe->Handle(), text, sizeof text);
+    EXPECT_STREQ(text, "inside");
+    EXPECT_EQ(notified.size(), 2u) << "one notification per change";
+    SetWindowTextA(probe->Handle(), "inside");
+    EXPECT_EQ(notified.size(), 2u) << "no change, no notification";
+}
+
+} // namespace
