@@ -1,5 +1,6 @@
 // The application object: message loop, key routing, error report, pointer tracking.
 #include "framework/Forms.h"
+#include "framework/Menus.h"
 
 #include <commctrl.h>
 
@@ -10,15 +11,21 @@ TApplication theApplication;
 }
 TApplication* const Application = &theApplication;
 
-VFC_DESCRIBE(TApplicationEvents) { b.Field("OnMessage", &TApplicationEvents::OnMessage); }
+VFC_DESCRIBE(TApplicationEvents) {
+    b.Field("OnMessage", &TApplicationEvents::OnMessage);
+}
 
 TApplicationEvents::TApplicationEvents(TComponent* owner) : TComponent(owner) {
     Application->AddApplicationEvents(this);
 }
 
-TApplicationEvents::~TApplicationEvents() { Application->RemoveApplicationEvents(this); }
+TApplicationEvents::~TApplicationEvents() {
+    Application->RemoveApplicationEvents(this);
+}
 
-VFC_DESCRIBE(TApplication) { b.Property("Title", &TApplication::Title, &TApplication::SetTitle); }
+VFC_DESCRIBE(TApplication) {
+    b.Property("Title", &TApplication::Title, &TApplication::SetTitle);
+}
 
 TApplication::TApplication() : TComponent(nullptr), icon_(std::make_unique<TIcon>()) {}
 
@@ -32,9 +39,9 @@ void TApplication::Initialize() {
     InitCommonControlsEx(&icc);
     if (FindResourceA(Instance(), "MAINICON", MAKEINTRESOURCEA(14))) // RT_GROUP_ICON
         icon_->LoadFromResourceName(Instance(), "MAINICON");
-    for (const TClassInfo* info :
-         {&TForm::StaticClass(), &TApplicationEvents::StaticClass()})
+    for (const TClassInfo* info : {&TForm::StaticClass(), &TApplicationEvents::StaticClass()})
         classes_.Register(*info);
+    RegisterMenuClasses(classes_);
 }
 
 void TApplication::AdoptForm(TCustomForm* form, bool readLayout) {
@@ -121,7 +128,9 @@ bool TApplication::IsMDIMessage(MSG& msg) {
     return TranslateMDISysAccel(mainForm_->ClientHandle(), &msg) != FALSE;
 }
 
-bool TApplication::Active() const { return GetActiveWindow() != nullptr; }
+bool TApplication::Active() const {
+    return GetActiveWindow() != nullptr;
+}
 
 void TApplication::HandleException(const std::exception& e) {
     if (OnException) {
@@ -161,9 +170,13 @@ TControl* TApplication::ControlAtCursor() const {
     return inner ? inner : window;
 }
 
-void TApplication::PointerMoved() { UpdateMouseControl(ControlAtCursor()); }
+void TApplication::PointerMoved() {
+    UpdateMouseControl(ControlAtCursor());
+}
 
-void TApplication::PointerLeftWindow(TWinControl*) { UpdateMouseControl(ControlAtCursor()); }
+void TApplication::PointerLeftWindow(TWinControl*) {
+    UpdateMouseControl(ControlAtCursor());
+}
 
 void TApplication::UpdateMouseControl(TControl* control) {
     if (control == mouseControl_)
@@ -183,7 +196,9 @@ void TApplication::ControlDestroyed(TControl* control) {
         captureControl_ = nullptr;
 }
 
-void TApplication::AddApplicationEvents(TApplicationEvents* events) { appEvents_.push_back(events); }
+void TApplication::AddApplicationEvents(TApplicationEvents* events) {
+    appEvents_.push_back(events);
+}
 
 void TApplication::RemoveApplicationEvents(TApplicationEvents* events) {
     appEvents_.erase(std::remove(appEvents_.begin(), appEvents_.end(), events), appEvents_.end());

@@ -1,13 +1,14 @@
 // TCustomForm: top-level windows with border styles, positions, focus, dialog keys, closing.
 #include "framework/Forms.h"
 #include "framework/LayoutReader.h"
+#include "framework/Menus.h"
 
 #include <algorithm>
 
 template <> const TEnumInfo& EnumInfoOf<TFormBorderStyle>() {
-    static const TEnumInfo info{"TFormBorderStyle",
-                                {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
-                                 "bsSizeToolWin"}};
+    static const TEnumInfo info{
+        "TFormBorderStyle",
+        {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
     return info;
 }
 template <> const TEnumInfo& EnumInfoOf<TBorderIcon>() {
@@ -17,9 +18,9 @@ template <> const TEnumInfo& EnumInfoOf<TBorderIcon>() {
 }
 template <> const TEnumInfo& EnumInfoOf<TPosition>() {
     static const TEnumInfo info{"TPosition",
-                                {"poDesigned", "poDefault", "poDefaultPosOnly",
-                                 "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
-                                 "poMainFormCenter", "poOwnerFormCenter"}};
+                                {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+                                 "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
+                                 "poOwnerFormCenter"}};
     return info;
 }
 template <> const TEnumInfo& EnumInfoOf<TFormStyle>() {
@@ -50,8 +51,7 @@ VFC_DESCRIBE(TCustomForm) {
     b.Property("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll);
     b.Property("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
     b.Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
-    b.Property("ModalResult", &TCustomForm::ModalResult, &TCustomForm::SetModalResult)
-        .NotStored();
+    b.Property("ModalResult", &TCustomForm::ModalResult, &TCustomForm::SetModalResult).NotStored();
     b.Property("ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth);
     b.Property("ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight);
     b.Field("OnCreate", &TCustomForm::OnCreate);
@@ -64,7 +64,9 @@ VFC_DESCRIBE(TCustomForm) {
     b.Field("OnCloseQuery", &TCustomForm::OnCloseQuery);
 }
 
-VFC_DESCRIBE(TForm) { (void)b; }
+VFC_DESCRIBE(TForm) {
+    (void)b;
+}
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIcon>()) {
     SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption |
@@ -186,11 +188,10 @@ void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
     if (formStyle_ == fsMDIForm && !clientHandle_) {
         CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
-        clientHandle_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
-                                            WS_VSCROLL | WS_HSCROLL,
-                                        0, 0, 0, 0, Handle(), nullptr, Application->Instance(),
-                                        &ccs);
+        clientHandle_ = CreateWindowExA(
+            WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, 0,
+            0, 0, 0, Handle(), nullptr, Application->Instance(), &ccs);
         RECT r;
         GetClientRect(Handle(), &r);
         MoveWindow(clientHandle_, 0, 0, r.right, r.bottom, TRUE);
@@ -250,15 +251,20 @@ void TCustomForm::SetWindowState(TWindowState s) {
     if (HandleAllocated() && Showing()) {
         static constexpr int commands[] = {SW_SHOWNORMAL, SW_MINIMIZE, SW_SHOWMAXIMIZED};
         if (formStyle_ == fsMDIChild && s == wsMaximized)
-            SendMessageA(GetParent(Handle()), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Handle()), 0);
+            SendMessageA(GetParent(Handle()), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Handle()),
+                         0);
         else
             ShowWindow(Handle(), commands[s]);
     }
 }
 
-void TCustomForm::SetIcon(TIcon* icon) { icon_->Assign(icon); }
+void TCustomForm::SetIcon(TIcon* icon) {
+    icon_->Assign(icon);
+}
 
-void TCustomForm::SetText(const std::string& text) { TWinControl::SetText(text); }
+void TCustomForm::SetText(const std::string& text) {
+    TWinControl::SetText(text);
+}
 
 bool TCustomForm::Showing() const {
     return HandleAllocated() && IsWindowVisible(const_cast<TCustomForm*>(this)->Handle());
@@ -273,8 +279,10 @@ void TCustomForm::ApplyPosition() {
     int x = Left(), y = Top();
     switch (position_) {
     case poDesktopCenter: {
-        const int vx = GetSystemMetrics(SM_XVIRTUALSCREEN), vy = GetSystemMetrics(SM_YVIRTUALSCREEN);
-        const int vw = GetSystemMetrics(SM_CXVIRTUALSCREEN), vh = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+        const int vx = GetSystemMetrics(SM_XVIRTUALSCREEN),
+                  vy = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        const int vw = GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                  vh = GetSystemMetrics(SM_CYVIRTUALSCREEN);
         x = vx + (vw - Width()) / 2;
         y = vy + (vh - Height()) / 2;
         break;
@@ -322,6 +330,15 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_CLOSE:
         Close();
         return;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_COMMAND:
+        // Owner-drawn items and commands of the form's menus go to the menu they belong to.
+        if (m.Msg == WM_COMMAND ? HIWORD(m.WParam) == 0 && m.LParam == 0 : m.WParam == 0)
+            for (int i = 0; i < ComponentCount(); ++i)
+                if (auto* menu = As<TMenu>(Components(i)); menu && menu->DispatchMenuMessage(m))
+                    return;
+        break;
     case WM_ACTIVATE: {
         DefaultHandler(m);
         const bool active = LOWORD(m.WParam) != WA_INACTIVE;
@@ -379,9 +396,8 @@ bool TCustomForm::DialogKey(TMessage& m) {
     case VK_UP:
     case VK_DOWN:
         if (activeControl_ && activeControl_->Parent()) {
-            activeControl_->Parent()->SelectNext(activeControl_,
-                                                 m.WParam == VK_RIGHT || m.WParam == VK_DOWN,
-                                                 false);
+            activeControl_->Parent()->SelectNext(
+                activeControl_, m.WParam == VK_RIGHT || m.WParam == VK_DOWN, false);
             m.Result = 1;
             return true;
         }
@@ -391,7 +407,9 @@ bool TCustomForm::DialogKey(TMessage& m) {
     }
 }
 
-bool TCustomForm::IsShortCut(const TMessage&) { return false; }
+bool TCustomForm::IsShortCut(const TMessage&) {
+    return false;
+}
 
 void TCustomForm::SetActiveControl(TWinControl* control) {
     if (control == activeControl_)

@@ -14,11 +14,13 @@ public:
     virtual BOOL ShellExecuteEx(SHELLEXECUTEINFOA* info) = 0;
 };
 
+// <windows.h> maps ShellExecute and ShellExecuteEx to the ANSI names: the calls below name the
+// system functions explicitly, never these methods.
 class TSystemShell : public TShell {
 public:
     HINSTANCE ShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
                            const char* directory, int show) override {
-        return ShellExecuteA(owner, verb, file, parameters, directory, show);
+        return ::ShellExecuteA(owner, verb, file, parameters, directory, show);
     }
-    BOOL ShellExecuteEx(SHELLEXECUTEINFOA* info) override { return ShellExecuteExA(info); }
+    BOOL ShellExecuteEx(SHELLEXECUTEINFOA* info) override { return ::ShellExecuteExA(info); }
 };
