@@ -344,6 +344,9 @@ void TCustomForm::WndProc(TMessage& m) {
         const bool active = LOWORD(m.WParam) != WA_INACTIVE;
         active_ = active;
         if (active) {
+            // A form without an active control gives the focus to its first tab stop.
+            if (!activeControl_)
+                activeControl_ = FindNextControl(nullptr, true, true, false);
             if (activeControl_ && activeControl_->CanFocus() && activeControl_->HandleAllocated())
                 ::SetFocus(activeControl_->Handle());
             OnActivate(this);
