@@ -9,7 +9,8 @@ if(WIN32)
   # ANSI entry points throughout; Windows 7 API level (SetDefaultDllDirectories, monitors).
   target_compile_definitions(vfc_defaults INTERFACE
     WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX WIN32_LEAN_AND_MEAN STRICT)
-  target_link_options(vfc_defaults INTERFACE -static -static-libgcc -static-libstdc++)
+  target_link_options(vfc_defaults INTERFACE -static -static-libgcc -static-libstdc++
+                      $<$<CONFIG:Release>:-s>)
 endif()
 
 # Sanitizers for the native test build of the portable code.
