@@ -213,28 +213,28 @@ TEST_F(MouseTest, RealCursorMovesEnterAndLeaveTheButton) {
     AddWatched();
     MoveCursorOver(*form, 300, 200);
     PumpUntil([&] { return Application->MouseControl() == form; });
-    MoveCursorOver(*button, 10, 10);
-    ASSERT_TRUE(PumpUntil([&] { return button->PointerInside(); }));
+    ASSERT_TRUE(
+        MoveCursorUntil(button->ClientToScreen({10, 10}), [&] { return button->PointerInside(); }));
     EXPECT_EQ(ScreenPixels(*button).At(30, 15), kHoverRgb);
-    MoveCursorOver(*form, 300, 200);
-    ASSERT_TRUE(PumpUntil([&] { return !button->PointerInside(); }));
+    ASSERT_TRUE(MoveCursorUntil(form->ClientToScreen({300, 200}),
+                                [&] { return !button->PointerInside(); }));
     EXPECT_EQ(ScreenPixels(*button).At(30, 15), kNormalRgb);
     EXPECT_EQ(events.Entries, (std::vector<std::string>{"enter", "exit"}));
 }
 
 TEST_F(MouseTest, PressingMovingOutAndBackShowsPointerOnAndStillClicks) {
     AddWatched();
-    MoveCursorOver(*button, 10, 10);
-    ASSERT_TRUE(PumpUntil([&] { return button->PointerInside(); }));
+    ASSERT_TRUE(
+        MoveCursorUntil(button->ClientToScreen({10, 10}), [&] { return button->PointerInside(); }));
     SendMouseButton(MOUSEEVENTF_LEFTDOWN);
     ASSERT_TRUE(PumpUntil([&] { return button->Pressed(); }));
     EXPECT_EQ(ScreenPixels(*button).At(30, 15), kPressedRgb);
-    MoveCursorOver(*form, 300, 200);
-    ASSERT_TRUE(PumpUntil([&] { return events.Count("exit") == 1; }));
+    ASSERT_TRUE(MoveCursorUntil(form->ClientToScreen({300, 200}),
+                                [&] { return events.Count("exit") == 1; }));
     EXPECT_FALSE(button->Pressed());
     EXPECT_FALSE(button->RepeatTimerActive());
-    MoveCursorOver(*button, 12, 12);
-    ASSERT_TRUE(PumpUntil([&] { return button->PointerInside(); }));
+    ASSERT_TRUE(
+        MoveCursorUntil(button->ClientToScreen({12, 12}), [&] { return button->PointerInside(); }));
     EXPECT_FALSE(button->Pressed());
     EXPECT_EQ(ScreenPixels(*button).At(30, 15), kHoverRgb) << "pointer-on, not pressed";
     SendMouseButton(MOUSEEVENTF_LEFTUP);

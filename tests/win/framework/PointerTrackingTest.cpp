@@ -31,28 +31,30 @@ TEST_F(FormTest, PointerEnteredAndLeftFollowTheCursor) {
     recorder.Watch(*windowed);
     ShowAndActivate(*form);
 
-    MoveCursorOver(*form, 300, 200);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Saw("enter:Form"); }));
+    ASSERT_TRUE(MoveCursorUntil(form->ClientToScreen({300, 200}),
+                                [&] { return recorder.Saw("enter:Form"); }));
     recorder.Events.clear();
 
-    MoveCursorOver(*form, 30, 30); // onto the picture, painted by the form
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Saw("enter:Picture"); }));
+    // onto the picture, painted by the form
+    ASSERT_TRUE(MoveCursorUntil(form->ClientToScreen({30, 30}),
+                                [&] { return recorder.Saw("enter:Picture"); }));
     EXPECT_EQ(recorder.Events, (std::vector<std::string>{"leave:Form", "enter:Picture"}));
     EXPECT_TRUE(picture->MouseInside());
     recorder.Events.clear();
 
-    MoveCursorOver(*form, 110, 20); // onto the windowed control
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Saw("enter:Windowed"); }));
+    // onto the windowed control
+    ASSERT_TRUE(MoveCursorUntil(form->ClientToScreen({110, 20}),
+                                [&] { return recorder.Saw("enter:Windowed"); }));
     EXPECT_EQ(recorder.Events, (std::vector<std::string>{"leave:Picture", "enter:Windowed"}));
     recorder.Events.clear();
 
-    MoveCursorOver(*form, 300, 200); // back onto the form itself
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Saw("enter:Form"); }));
+    // back onto the form itself
+    ASSERT_TRUE(MoveCursorUntil(form->ClientToScreen({300, 200}),
+                                [&] { return recorder.Saw("enter:Form"); }));
     EXPECT_EQ(recorder.Events, (std::vector<std::string>{"leave:Windowed", "enter:Form"}));
     recorder.Events.clear();
 
-    MoveCursorTo({5, 5}); // off the form: the desktop
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Saw("leave:Form"); }));
+    ASSERT_TRUE(MoveCursorUntil({5, 5}, [&] { return recorder.Saw("leave:Form"); }));
     EXPECT_EQ(recorder.Events, (std::vector<std::string>{"leave:Form"}));
 }
 

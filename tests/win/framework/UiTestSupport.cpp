@@ -128,6 +128,16 @@ void MoveCursorOver(TControl& control, int x, int y) {
     MoveCursorTo(control.ClientToScreen({x, y}));
 }
 
+bool MoveCursorUntil(TPoint screen, const std::function<bool()>& done, int timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    do {
+        MoveCursorTo(screen);
+        if (PumpUntil(done, 250))
+            return true;
+    } while (GetTickCount64() < deadline);
+    return false;
+}
+
 void SendMouseButton(DWORD flag) {
     INPUT input{};
     input.type = INPUT_MOUSE;

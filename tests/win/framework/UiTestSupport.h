@@ -63,6 +63,9 @@ void ShowAndActivate(TCustomForm& form);
 // Real pointer input, injected through SendInput.
 void MoveCursorTo(TPoint screen);
 void MoveCursorOver(TControl& control, int x, int y);
+// Moves the cursor there, again every quarter second, until `done` holds: other programs on
+// the same Wine server share the cursor and may move it meanwhile.
+bool MoveCursorUntil(TPoint screen, const std::function<bool()>& done, int timeoutMs = 3000);
 void SendMouseButton(DWORD flag);
 
 // Keyboard input through the loop that other programs on the same Wine server cannot take

@@ -23,13 +23,14 @@ TEST_F(LauncherTest, PointingAtAToolButtonShowsItsText) {
 }
 
 TEST_F(LauncherTest, RealPointerMovesChangeTheDescriptionLine) {
-    MoveCursorOver(*Button("btnAudioConverter"), 20, 20);
-    ASSERT_TRUE(PumpUntil([&] { return Button("btnAudioConverter")->PointerInside(); }));
+    ASSERT_TRUE(MoveCursorUntil(Button("btnAudioConverter")->ClientToScreen({20, 20}),
+                                [&] { return Button("btnAudioConverter")->PointerInside(); }));
     EXPECT_EQ(form->lblDes()->Caption(), kButtons[8].Text);
-    MoveCursorOver(*form, 400, 30); // the background picture
-    ASSERT_TRUE(PumpUntil([&] { return form->lblDes()->Caption() == kWelcome; }));
-    MoveCursorOver(*Button("btnHomepage"), 5, 5);
-    ASSERT_TRUE(PumpUntil([&] { return Button("btnHomepage")->PointerInside(); }));
+    // the background picture
+    ASSERT_TRUE(MoveCursorUntil(form->ClientToScreen({400, 30}),
+                                [&] { return form->lblDes()->Caption() == kWelcome; }));
+    ASSERT_TRUE(MoveCursorUntil(Button("btnHomepage")->ClientToScreen({5, 5}),
+                                [&] { return Button("btnHomepage")->PointerInside(); }));
     EXPECT_EQ(form->lblDes()->Caption(), kWelcome);
     MoveCursorTo({2, 2});
     PumpUntil([&] { return !Button("btnHomepage")->PointerInside(); });
