@@ -364,6 +364,8 @@ void TsuiCustomButton::GetDisabledPicture(TBitmap&) {}
 // TsuiImageButton
 
 VFC_DESCRIBE(TsuiImageButton) {
+    // The background of a non-transparent button is its parent's colour: not stored here.
+    b.Property("Color", &TsuiImageButton::Color, &TsuiImageButton::SetColor).AsColor().NotStored();
     b.Property("UIStyle", &TsuiImageButton::UIStyle, &TsuiImageButton::SetUIStyle);
     b.Property("DrawFocused", &TsuiImageButton::DrawFocused, &TsuiImageButton::SetDrawFocused);
     b.Property("FocusedRectMargin", &TsuiImageButton::FocusedRectMargin,
