@@ -38,6 +38,15 @@ class HomePage(LauncherTestCase):
         super().tearDownClass()
         shutil.rmtree(cls.folder, ignore_errors=True)
 
+    def recorded_lines(self):
+        """The addresses recorded so far, once a whole line has been written."""
+        try:
+            with open(self.record) as record:
+                text = record.read()
+        except FileNotFoundError:
+            return None
+        return text.split() if text.endswith("\n") else None
+
     def test_click_opens_the_web_site_and_the_launcher_stays(self):
         b = layout.button("btnHomepage")
         self.point_at_button(b)
@@ -45,9 +54,7 @@ class HomePage(LauncherTestCase):
         self.session.button_down()
         self.wait_for_button(b, "MouseDown")
         self.session.button_up()
-        wait_until(lambda: os.path.exists(self.record), 30, "the shell to open the web site")
-        with open(self.record) as record:
-            opened = record.read().split()
+        opened = wait_until(self.recorded_lines, 30, "the shell to open the web site")
         self.assertEqual(len(opened), 1, opened)
         self.assertRegex(opened[0], re.compile(r"^https?://[a-z0-9-]+(\.[a-z0-9-]+)+/?$", re.I))
         self.wait_for_button(b, "MouseOn")
