@@ -374,7 +374,42 @@ void TBitmap::SetPixels(int width, int height, const std::vector<uint32_t>& argb
         Changed();
 }
 
+// The common case of an uncompressed 24-bit image with a 40-byte information header, copied
+// row by row into a 24-bit DIB section; anything else goes through the decoder. `pixels` is
+// where the pixel rows start within `info .. info + size`. The limits are the decoder's.
+bool TBitmap::LoadPlain24(const uint8_t* info, size_t size, size_t pixelsOffset) {
+    auto u16 = [&](size_t at) { return static_cast<uint32_t>(info[at] | (info[at + 1] << 8)); };
+    auto u32 = [&](size_t at) { return u16(at) | (u16(at + 2) << 16); };
+    if (size < 40 || u32(0) != 40 || u16(12) != 1 || u16(14) != 24 || u32(16) != 0 || u32(32) != 0)
+        return false;
+    const int32_t width = static_cast<int32_t>(u32(4));
+    const int32_t rawHeight = static_cast<int32_t>(u32(8));
+    if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN || width > kMaxSide)
+        return false;
+    const int height = rawHeight < 0 ? -rawHeight : rawHeight;
+    const size_t stride = DibStride(width, 24);
+    if (height > kMaxSide || uint64_t(width) * uint64_t(height) > (uint64_t{1} << 26) ||
+        pixelsOffset > size || (size - pixelsOffset) / stride < size_t(height))
+        return false;
+    void* bits = nullptr;
+    TOwnedBitmapHandle fresh = CreateBitmapOfFormat(width, height, pf24bit, &bits);
+    auto* out = static_cast<uint8_t*>(bits);
+    for (int y = 0; y < height; ++y) {
+        const int sourceRow = rawHeight > 0 ? height - 1 - y : y; // bottom-up files flip
+        std::memcpy(out + stride * y, info + pixelsOffset + stride * sourceRow, stride);
+    }
+    Replace(std::move(fresh), width, height, pf24bit, bits);
+    Changed();
+    return true;
+}
+
 void TBitmap::LoadFromMemory(const uint8_t* data, size_t size) {
+    if (size >= 14 && data[0] == 'B' && data[1] == 'M') {
+        const size_t offset =
+            data[10] | (data[11] << 8) | (data[12] << 16) | (size_t(data[13]) << 24);
+        if (offset >= 14 + 40 && LoadPlain24(data + 14, size - 14, offset - 14))
+            return;
+    }
     TDecodedBmp decoded;
     try {
         decoded = DecodeBmpFile(data, size);
@@ -391,6 +426,8 @@ void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name) 
     const void* data = resource ? LockResource(resource) : nullptr;
     if (!data)
         throw EGraphicsError("bitmap resource '" + name + "' not found");
+    if (LoadPlain24(static_cast<const uint8_t*>(data), SizeofResource(instance, info), 40))
+        return;
     TDecodedBmp decoded;
     try {
         decoded = DecodeBmpInfo(static_cast<const uint8_t*>(data), SizeofResource(instance, info));

@@ -73,6 +73,7 @@ private:
     friend class TBitmapCanvas;
 
     HDC SourceDC() const;
+    bool LoadPlain24(const uint8_t* info, size_t size, size_t pixelsOffset);
     void AttachDC() const;
     void Replace(TOwnedBitmapHandle bitmap, int width, int height, TPixelFormat format, void* bits);
     void DropDC();
