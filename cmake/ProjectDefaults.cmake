@@ -34,3 +34,23 @@ function(vfc_portable_library name)
     add_library(${name}_checked ALIAS ${name})
   endif()
 endfunction()
+
+# Source file properties belong to the directory that uses the file, and the programs that use
+# a resource script are added after the folder that makes it: once every folder is known, mark
+# the script's pictures as its dependencies in each folder, so a changed picture recompiles it.
+# Takes the names of the cache variables holding the script and its dependencies.
+function(vfc_mark_rc_depends_everywhere rc_variable depends_variable)
+  set(dirs ${CMAKE_SOURCE_DIR})
+  while(dirs)
+    list(POP_FRONT dirs dir)
+    set_source_files_properties(${${rc_variable}} DIRECTORY ${dir}
+                                PROPERTIES OBJECT_DEPENDS "${${depends_variable}}")
+    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+    list(APPEND dirs ${subdirs})
+  endwhile()
+endfunction()
+
+function(vfc_track_rc_depends rc_variable depends_variable)
+  # A deferred call reads variables when it runs: spell the names into it now.
+  cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY \"${CMAKE_SOURCE_DIR}\" CALL vfc_mark_rc_depends_everywhere ${rc_variable} ${depends_variable})")
+endfunction()

@@ -74,7 +74,6 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), icon_(std::mak
     // Forms start hidden and are shown by the application or by Show.
     TControl::SetVisible(false);
     SetColor(clBtnFace);
-    SetParentFont(false);
     Font()->SetName("Tahoma");
     Font()->SetHeight(-11);
     SetParentFont(false);
