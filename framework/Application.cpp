@@ -137,8 +137,15 @@ void TApplication::HandleException(const std::exception& e) {
         OnException(e.what());
         return;
     }
-    HWND owner = GetActiveWindow();
-    MessageBoxA(owner, e.what(), title_.c_str(), MB_OK | MB_ICONERROR);
+    ShowErrorBox(e.what());
+}
+
+void TApplication::ShowErrorBox(const std::string& text) {
+    messageBoxes_->ShowError(GetActiveWindow(), text, title_);
+}
+
+void TApplication::ShowInformationBox(const std::string& text) {
+    messageBoxes_->ShowInformation(GetActiveWindow(), text, title_);
 }
 
 void TApplication::SetScreenCursor(TCursor cursor) {

@@ -3,6 +3,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Shell.h"
+#include "framework/UserInterfaceSeams.h"
 
 #include <functional>
 #include <memory>
@@ -200,6 +201,18 @@ class TApplication : public TComponent {
     TShell& Shell() { return *shell_; }
     void SetShell(TShell* shell) { shell_ = shell ? shell : &defaultShell_; }
 
+    // Modal error and information boxes, and the locale query, go through these seams, which
+    // tests may replace (nullptr restores the system's).
+    TMessageBoxes& MessageBoxes() { return *messageBoxes_; }
+    void SetMessageBoxes(TMessageBoxes* boxes) {
+        messageBoxes_ = boxes ? boxes : &defaultMessageBoxes_;
+    }
+    const TLocale& Locale() const { return *locale_; }
+    void SetLocale(const TLocale* locale) { locale_ = locale ? locale : &defaultLocale_; }
+    // The framework's standard error box: the application's title as caption, an OK button.
+    void ShowErrorBox(const std::string& text);
+    void ShowInformationBox(const std::string& text);
+
     // Pointer and capture tracking shared by all controls.
     TControl* MouseControl() const { return mouseControl_; }
     TControl* CaptureControl() const { return captureControl_; }
@@ -228,6 +241,10 @@ private:
     TClassRegistry classes_;
     TSystemShell defaultShell_;
     TShell* shell_ = &defaultShell_;
+    TSystemMessageBoxes defaultMessageBoxes_;
+    TMessageBoxes* messageBoxes_ = &defaultMessageBoxes_;
+    TSystemLocale defaultLocale_;
+    const TLocale* locale_ = &defaultLocale_;
     TControl* mouseControl_ = nullptr;
     TControl* captureControl_ = nullptr;
     std::vector<TApplicationEvents*> appEvents_;
