@@ -1,92 +1,82 @@
-# JPEG decoding for the Windows builds: libjpeg-turbo 1.4.80 (IJG libjpeg 6b API,
-# JPEG_LIB_VERSION 62), built here from source as the static library vfc_jpeg.
+# JPEG decoding for the Windows builds: libjpeg-turbo 2.1.5 with Debian's patches (the IJG
+# libjpeg 6b API, JPEG_LIB_VERSION 62), built here from Debian's source package as the static
+# library vfc_jpeg.
 #
-# Why this version: Debian ships no MinGW build of libjpeg, and the only registry this project
-# may reach besides Debian's is npm. The npm package jpeg-turbo@0.4.0 bundles the complete
-# libjpeg-turbo 1.4.80 source tree under deps/libjpeg-turbo (the version is read from its
-# CMakeLists.txt and checked below). 1.4.80 is the 1.5 pre-release, which already has the
-# in-memory source manager (jpeg_mem_src) in the 6b API when MEM_SRCDST_SUPPORTED is set.
+# Debian ships no MinGW build of libjpeg, so the source package of the same Debian release is
+# fetched once by cmake/fetch-debian-source.sh (apt, with private list and cache folders, checked
+# against the signed source index and against the .dsc's SHA-256 below) into
+# build/_deps/libjpeg-turbo, shared by all build trees. Later configures work offline from that
+# cache. VFC_JPEG_SOURCE_DIR may point at an unpacked tree of the same version instead.
 #
-# Only the decompressor is compiled, without SIMD (jsimd_none.c), with our own jconfig.h and
-# jconfigint.h and with warnings off (-w): it is third-party code and takes none of our flags.
-#
-# The package is fetched once with `npm pack` at configure time into
-# ${CMAKE_SOURCE_DIR}/build/_deps/jpeg-turbo (shared by all build trees) and reused from there.
-# VFC_JPEG_SOURCE_DIR may point at an unpacked libjpeg-turbo source tree instead.
+# Only the decompressor is compiled, without SIMD (jsimd_none.c), with warnings off (-w): it is
+# third-party code and takes none of our flags.
 
-set(VFC_JPEG_VERSION 1.4.80)
-set(VFC_JPEG_PACKAGE jpeg-turbo@0.4.0)
-set(VFC_JPEG_CACHE ${CMAKE_SOURCE_DIR}/build/_deps/jpeg-turbo)
+set(VFC_JPEG_VERSION 2.1.5)
+set(VFC_JPEG_DEBIAN_VERSION 1:2.1.5-2)
+set(VFC_JPEG_DSC_SHA256 d718ead0dfbcbc8523665c02a7f7152e31039ded641d022868722623bb3b486d)
+set(VFC_JPEG_CACHE ${CMAKE_SOURCE_DIR}/build/_deps/libjpeg-turbo)
 
 if(NOT VFC_JPEG_SOURCE_DIR)
-  set(VFC_JPEG_SOURCE_DIR ${VFC_JPEG_CACHE}/package/deps/libjpeg-turbo)
+  set(VFC_JPEG_SOURCE_DIR ${VFC_JPEG_CACHE}/src)
+  # Build trees configured at the same time share the cache: one fetches, the others wait.
+  file(MAKE_DIRECTORY ${VFC_JPEG_CACHE})
+  file(LOCK ${VFC_JPEG_CACHE} DIRECTORY GUARD FILE TIMEOUT 600)
+  set(stamp ${VFC_JPEG_CACHE}/unpacked.stamp)
+  set(stamp_content "")
+  if(EXISTS ${stamp})
+    file(READ ${stamp} stamp_content)
+  endif()
+  if(NOT stamp_content STREQUAL VFC_JPEG_DSC_SHA256 OR NOT EXISTS ${VFC_JPEG_SOURCE_DIR}/jdapimin.c)
+    execute_process(
+      COMMAND ${CMAKE_CURRENT_LIST_DIR}/fetch-debian-source.sh libjpeg-turbo
+              ${VFC_JPEG_DEBIAN_VERSION} ${VFC_JPEG_DSC_SHA256} ${VFC_JPEG_CACHE}
+              ${VFC_JPEG_SOURCE_DIR}
+      RESULT_VARIABLE fetch_result TIMEOUT 600)
+    if(NOT fetch_result EQUAL 0)
+      message(FATAL_ERROR "Could not fetch or unpack Debian's libjpeg-turbo "
+                          "${VFC_JPEG_DEBIAN_VERSION} source package (${fetch_result}); it is "
+                          "needed once for the Windows builds. Or set VFC_JPEG_SOURCE_DIR to an "
+                          "unpacked libjpeg-turbo ${VFC_JPEG_VERSION} tree.")
+    endif()
+    file(WRITE ${stamp} ${VFC_JPEG_DSC_SHA256})
+  endif()
+  file(LOCK ${VFC_JPEG_CACHE} DIRECTORY RELEASE)
 endif()
-
-# Build trees configured at the same time share the cache: one fetches, the others wait.
-file(MAKE_DIRECTORY ${VFC_JPEG_CACHE})
-file(LOCK ${VFC_JPEG_CACHE} DIRECTORY GUARD FILE TIMEOUT 600)
-
-if(NOT EXISTS ${VFC_JPEG_SOURCE_DIR}/jdapimin.c)
-  find_program(VFC_NPM npm)
-  if(NOT VFC_NPM)
-    message(FATAL_ERROR "libjpeg-turbo sources are not cached in ${VFC_JPEG_CACHE} and npm is "
-                        "not installed to fetch ${VFC_JPEG_PACKAGE} (apt-get install npm), or "
-                        "set VFC_JPEG_SOURCE_DIR to a libjpeg-turbo ${VFC_JPEG_VERSION} tree.")
-  endif()
-  message(STATUS "Fetching ${VFC_JPEG_PACKAGE} (libjpeg-turbo ${VFC_JPEG_VERSION} sources)")
-  execute_process(COMMAND ${VFC_NPM} pack ${VFC_JPEG_PACKAGE} --silent
-                  WORKING_DIRECTORY ${VFC_JPEG_CACHE}
-                  RESULT_VARIABLE npm_result OUTPUT_VARIABLE npm_output ERROR_VARIABLE npm_error
-                  OUTPUT_STRIP_TRAILING_WHITESPACE TIMEOUT 300)
-  set(tarball ${VFC_JPEG_CACHE}/jpeg-turbo-0.4.0.tgz)
-  if(NOT npm_result EQUAL 0 OR NOT EXISTS ${tarball})
-    message(FATAL_ERROR "Could not fetch ${VFC_JPEG_PACKAGE} with npm (${npm_result}): "
-                        "${npm_error}\nlibjpeg-turbo sources are needed for the Windows builds; "
-                        "fetch them when the npm registry is reachable, or set "
-                        "VFC_JPEG_SOURCE_DIR to a libjpeg-turbo ${VFC_JPEG_VERSION} tree.")
-  endif()
-  file(ARCHIVE_EXTRACT INPUT ${tarball} DESTINATION ${VFC_JPEG_CACHE}
-       PATTERNS package/deps/libjpeg-turbo/* package/LICENSE)
-  file(REMOVE ${tarball})
-  if(NOT EXISTS ${VFC_JPEG_SOURCE_DIR}/jdapimin.c)
-    message(FATAL_ERROR "${VFC_JPEG_PACKAGE} holds no libjpeg-turbo sources")
-  endif()
-endif()
-file(LOCK ${VFC_JPEG_CACHE} DIRECTORY RELEASE)
 
 file(STRINGS ${VFC_JPEG_SOURCE_DIR}/CMakeLists.txt jpeg_version_line
      REGEX "^set\\(VERSION [0-9.]+\\)")
 if(NOT jpeg_version_line STREQUAL "set(VERSION ${VFC_JPEG_VERSION})")
   message(FATAL_ERROR "Expected libjpeg-turbo ${VFC_JPEG_VERSION} in ${VFC_JPEG_SOURCE_DIR}, "
-                      "found '${jpeg_version_line}'")
+                      "found '${jpeg_version_line}' (a VFC_JPEG_SOURCE_DIR cached by an older "
+                      "configure? configure again with -UVFC_JPEG_SOURCE_DIR)")
 endif()
 
+# The library's own configuration templates, filled in for a decoder-only MinGW build.
+function(vfc_configure_jpeg_headers source_dir config_dir)
+  set(JPEG_LIB_VERSION 62)
+  set(VERSION ${VFC_JPEG_VERSION})
+  set(LIBJPEG_TURBO_VERSION_NUMBER 2001005)
+  set(D_ARITH_CODING_SUPPORTED 1)
+  set(MEM_SRCDST_SUPPORTED 1)
+  set(BITS_IN_JSAMPLE 8)
+  set(BUILD vfc)
+  set(INLINE "inline __attribute__((always_inline))")
+  set(THREAD_LOCAL "__thread")
+  set(CMAKE_PROJECT_NAME libjpeg-turbo)
+  set(SIZE_T __SIZEOF_SIZE_T__)
+  set(HAVE_BUILTIN_CTZL 1)
+  set(COPYRIGHT_YEAR "1991-2023")
+  foreach(header jconfig.h jconfigint.h jversion.h)
+    configure_file(${source_dir}/${header}.in ${config_dir}/${header})
+  endforeach()
+endfunction()
+
 set(jpeg_config_dir ${CMAKE_BINARY_DIR}/_deps/jpeg-config)
-file(CONFIGURE OUTPUT ${jpeg_config_dir}/jconfig.h CONTENT [[
-/* libjpeg-turbo configuration for the MinGW builds of this project. */
-#define JPEG_LIB_VERSION 62
-#define LIBJPEG_TURBO_VERSION @VFC_JPEG_VERSION@
-#define LIBJPEG_TURBO_VERSION_NUMBER 1004080
-#define D_ARITH_CODING_SUPPORTED 1
-#define MEM_SRCDST_SUPPORTED 1
-#define BITS_IN_JSAMPLE 8
-#define HAVE_LOCALE_H 1
-#define HAVE_STDDEF_H 1
-#define HAVE_STDLIB_H 1
-#define HAVE_UNSIGNED_CHAR 1
-#define HAVE_UNSIGNED_SHORT 1
-]] @ONLY)
-file(CONFIGURE OUTPUT ${jpeg_config_dir}/jconfigint.h CONTENT [[
-#define BUILD "vfc"
-#define INLINE inline __attribute__((always_inline))
-#define PACKAGE_NAME "libjpeg-turbo"
-#define VERSION "@VFC_JPEG_VERSION@"
-#define SIZEOF_SIZE_T __SIZEOF_SIZE_T__
-]] @ONLY)
+vfc_configure_jpeg_headers(${VFC_JPEG_SOURCE_DIR} ${jpeg_config_dir})
 
 set(jpeg_sources
     jaricom.c jcomapi.c jdapimin.c jdapistd.c jdarith.c jdatasrc.c jdcoefct.c jdcolor.c
-    jddctmgr.c jdhuff.c jdinput.c jdmainct.c jdmarker.c jdmaster.c jdmerge.c jdphuff.c
+    jddctmgr.c jdhuff.c jdicc.c jdinput.c jdmainct.c jdmarker.c jdmaster.c jdmerge.c jdphuff.c
     jdpostct.c jdsample.c jerror.c jidctflt.c jidctfst.c jidctint.c jidctred.c jmemmgr.c
     jmemnobs.c jquant1.c jquant2.c jsimd_none.c jutils.c)
 list(TRANSFORM jpeg_sources PREPEND ${VFC_JPEG_SOURCE_DIR}/)
