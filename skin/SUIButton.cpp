@@ -5,6 +5,12 @@
 #include <cctype>
 
 namespace {
+constexpr int kDefaultWidth = 75;
+constexpr int kDefaultHeight = 25;
+// The blank picture a button shows when its picture cannot be read.
+constexpr int kUnreadablePictureWidth = 74;
+constexpr int kUnreadablePictureHeight = 21;
+
 bool ModifierHeld() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
@@ -47,7 +53,7 @@ TsuiCustomButton::TsuiCustomButton(TComponent* owner)
                     ~(csDoubleClicks | csAcceptsControls));
     SetTabStop(true);
     SetParentColor(true);
-    SetBounds(0, 0, 75, 25);
+    SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
 }
 
 TsuiCustomButton::~TsuiCustomButton() {
@@ -154,7 +160,7 @@ bool TsuiCustomButton::HandleDialogKey(TMessage& m) {
 
 bool TsuiCustomButton::HandleDialogChar(TMessage& m) {
     const char ch = static_cast<char>(m.WParam);
-    const bool altHeld = GetKeyState(VK_MENU) < 0 || (m.LParam & (1 << 29)) != 0;
+    const bool altHeld = GetKeyState(VK_MENU) < 0 || (HIWORD(m.LParam) & KF_ALTDOWN) != 0;
     HWND focus = GetFocus();
     const bool focusIsPictureButton = focus && SendMessageA(focus, SUIM_ISIMAGEBUTTON, 0, 0) == 1;
     if (IsAccelerator(ch, Caption()) && (altHeld || focusIsPictureButton) && Parent() &&
@@ -290,7 +296,7 @@ void TsuiCustomButton::Paint() {
                 GetNormalPicture(working);
         } catch (const std::exception&) {
             working.Assign(nullptr);
-            working.SetSize(74, 21);
+            working.SetSize(kUnreadablePictureWidth, kUnreadablePictureHeight);
         }
         working.SetTransparent(transparent_);
         TCanvas& canvas = *composition.Canvas();

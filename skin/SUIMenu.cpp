@@ -5,6 +5,18 @@
 
 static_assert(sizeof(NONCLIENTMETRICSA) >= kNonClientMetricsSize);
 
+namespace {
+// A separator line runs this far below the item's top, this far clear of the side bar and
+// this far short of the item's other end.
+constexpr int kSeparatorLineTop = 2;
+constexpr int kSeparatorBarGap = 4;
+constexpr int kSeparatorEndGap = 2;
+
+// How many top rows of the MacOS menu pictures are stretched over a separator and an item.
+constexpr int kMacSeparatorRows = 12;
+constexpr int kMacItemRows = 20;
+} // namespace
+
 bool LoadMenuFontSized(TFont* font, UINT metricsSize) {
     if (!font)
         return false;
@@ -36,13 +48,13 @@ void DrawMenuSeparatorLine(TCanvas* canvas, TRect rect, TColor color, bool leftT
     if (!canvas)
         return;
     canvas->Pen()->SetColor(color);
-    const int y = rect.Top + 2;
+    const int y = rect.Top + kSeparatorLineTop;
     if (leftToRight) {
-        canvas->MoveTo(rect.Left + barWidth + 4, y);
-        canvas->LineTo(rect.Right - 2, y);
+        canvas->MoveTo(rect.Left + barWidth + kSeparatorBarGap, y);
+        canvas->LineTo(rect.Right - kSeparatorEndGap, y);
     } else {
-        canvas->MoveTo(rect.Left + 2, y);
-        canvas->LineTo(rect.Right - barWidth - 4, y);
+        canvas->MoveTo(rect.Left + kSeparatorEndGap, y);
+        canvas->LineTo(rect.Right - barWidth - kSeparatorBarGap, y);
     }
 }
 
@@ -95,15 +107,15 @@ private:
 } // namespace
 
 void PaintMacMenuSeparator(TCanvas* canvas, TRect rect) {
-    PaintMacPicture(canvas, rect, "MACOS_MENU_BAR", 12);
+    PaintMacPicture(canvas, rect, "MACOS_MENU_BAR", kMacSeparatorRows);
 }
 
 void PaintMacMenuHighlight(TCanvas* canvas, TRect rect) {
-    PaintMacPicture(canvas, rect, "MACOS_MENU_SELECT", 20);
+    PaintMacPicture(canvas, rect, "MACOS_MENU_SELECT", kMacItemRows);
 }
 
 void PaintMacMenuBackground(TCanvas* canvas, TRect rect) {
-    PaintMacPicture(canvas, rect, "MACOS_MENU_BAR", 20);
+    PaintMacPicture(canvas, rect, "MACOS_MENU_BAR", kMacItemRows);
 }
 
 void DrawFlatMenuFrame(HWND menuWindow, TColor frameColor, TColor edgeColor) {

@@ -4,6 +4,8 @@
 #include "skin/SUIForm.h"
 #include "skin/SUIPublic.h"
 
+#include <string_view>
+
 namespace {
 std::string WithBackslash(std::string folder) {
     if (folder.empty() || folder.back() != '\\')
@@ -29,6 +31,9 @@ template <class Fn> std::string SystemFolder(Fn query) {
     UINT n = query(buffer, MAX_PATH);
     return n > 0 && n <= MAX_PATH ? std::string(buffer, n) : std::string();
 }
+
+// The class-name prefix of the skinned components that re-apply a reloaded theme.
+constexpr std::string_view kSkinnedClassPrefix = "Tsui";
 
 bool FileExists(const std::string& path) {
     if (path.empty())
@@ -82,7 +87,7 @@ void TsuiFileTheme::ReapplyToForm(bool wasEmpty) {
         if (component->Is<TsuiForm>() && HasNamedProperty(component, "FileTheme") &&
             GetObjectProp(*component, "FileTheme") == this)
             frameUsesTheme = true;
-        if (std::string_view(component->ClassName()).substr(0, 4) == "Tsui" &&
+        if (std::string_view(component->ClassName()).starts_with(kSkinnedClassPrefix) &&
             HasNamedProperty(component, "FileTheme") &&
             GetObjectProp(*component, "FileTheme") == this) {
             SetObjectProp(*component, "FileTheme", nullptr);
@@ -90,7 +95,7 @@ void TsuiFileTheme::ReapplyToForm(bool wasEmpty) {
         }
     }
     if (frameUsesTheme && !wasEmpty && form->HandleAllocated())
-        SetWindowPos(form->Handle(), nullptr, 0, 0, 0, 0, 0x37);
+        SetWindowPos(form->Handle(), nullptr, 0, 0, 0, 0, kFrameChangedOnly);
 }
 
 void TsuiFileTheme::SetPassword(const std::string& value) {

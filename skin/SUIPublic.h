@@ -16,6 +16,11 @@
 
 // Backgrounds and placement
 
+// SetWindowPos flags that only make a window recompute its frame, keeping its position, size,
+// Z order and activation.
+constexpr UINT kFrameChangedOnly =
+    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+
 // With a main form: the work area of the monitor nearest to it; otherwise the desktop work
 // area (SPI_GETWORKAREA).
 void QueryWorkArea(TRect& rect);

@@ -84,8 +84,11 @@ constexpr const char* kBoolNames[] = {
     "SKIN2_CHECKBOXTRANS",          "SKIN2_RADIOBUTTONTRANS",      "SKIN2_TABCONTROLTRANS",
 };
 
+// Only the low 7 bits of a key index its name table.
+constexpr unsigned kKeyIndexMask = 0x7F;
+
 template <size_t N, class Key> const char* NameAt(const char* const (&table)[N], Key key) {
-    const unsigned index = static_cast<unsigned>(key) & 0x7F;
+    const unsigned index = static_cast<unsigned>(key) & kKeyIndexMask;
     return index < N ? table[index] : "";
 }
 } // namespace

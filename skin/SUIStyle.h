@@ -11,3 +11,6 @@ enum TsuiUIStyle : uint8_t {
     Protein = 4,
     BlueGlass = 5,
 };
+
+// Only the low 7 bits of a stored style name the style.
+constexpr int StyleValueMask = 0x7F;

@@ -13,7 +13,7 @@ template <> const TEnumInfo& EnumInfoOf<TsuiUIStyle>() {
     return info;
 }
 
-void LoadBuiltinBitmap(TsuiUIStyle style, int row, TBitmap* bitmap) {
+void LoadBuiltinBitmap(TsuiUIStyle style, ThemeRow row, TBitmap* bitmap) {
     if (!bitmap)
         return;
     const char* name = BuiltinBitmapName(style, row);
@@ -23,7 +23,7 @@ void LoadBuiltinBitmap(TsuiUIStyle style, int row, TBitmap* bitmap) {
     bitmap->LoadFromResourceName(Application->Instance(), name);
 }
 
-void LoadBuiltinBitmapFrame(TsuiUIStyle style, int row, TBitmap* bitmap, int frameIndex,
+void LoadBuiltinBitmapFrame(TsuiUIStyle style, ThemeRow row, TBitmap* bitmap, int frameIndex,
                             int frameCount) {
     if (!bitmap)
         return;
@@ -47,6 +47,35 @@ bool ResolveFileTheme(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle,
         return true;
     builtinStyle = DeepBlue;
     return false;
+}
+
+TColor ThemeColor(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, ThemeRow row,
+                  ThemeColorKey key) {
+    TsuiUIStyle builtin = uiStyle;
+    return ResolveFileTheme(fileTheme, uiStyle, builtin) ? fileTheme->GetThemeColor(key)
+                                                         : GetBuiltinColor(builtin, row);
+}
+
+int ThemeInt(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, ThemeRow row, ThemeIntKey key) {
+    TsuiUIStyle builtin = uiStyle;
+    return ResolveFileTheme(fileTheme, uiStyle, builtin) ? fileTheme->GetThemeInt(key)
+                                                         : GetBuiltinInt(builtin, row);
+}
+
+bool ThemeBool(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, ThemeRow row,
+               ThemeBoolKey key) {
+    TsuiUIStyle builtin = uiStyle;
+    return ResolveFileTheme(fileTheme, uiStyle, builtin) ? fileTheme->GetThemeBool(key)
+                                                         : GetBuiltinBool(builtin, row);
+}
+
+void ThemeBitmapFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, ThemeRow row,
+                      ThemeBitmapKey key, TBitmap* bitmap, int frameIndex, int frameCount) {
+    TsuiUIStyle builtin = uiStyle;
+    if (ResolveFileTheme(fileTheme, uiStyle, builtin))
+        fileTheme->GetThemeBitmapFrame(key, bitmap, frameIndex, frameCount);
+    else
+        LoadBuiltinBitmapFrame(builtin, row, bitmap, frameIndex, frameCount);
 }
 
 TsuiUIStyle StyleOfOwnerForm(TComponent* owner) {

@@ -18,15 +18,26 @@ class TsuiFileTheme;
 
 // Loads the row's bitmap resource into `bitmap` when the row is a bitmap row of the style;
 // otherwise leaves `bitmap` as it was. A missing resource raises the bitmap's load error.
-void LoadBuiltinBitmap(TsuiUIStyle style, int row, TBitmap* bitmap);
+void LoadBuiltinBitmap(TsuiUIStyle style, ThemeRow row, TBitmap* bitmap);
 // Frame frameIndex of frameCount of the row's strip; frameCount 0 loads the whole picture.
-void LoadBuiltinBitmapFrame(TsuiUIStyle style, int row, TBitmap* bitmap, int frameIndex,
+void LoadBuiltinBitmapFrame(TsuiUIStyle style, ThemeRow row, TBitmap* bitmap, int frameIndex,
                             int frameCount);
 
 // Decides where a control takes its look from. True: from the ready file theme. False: from
 // the built-in table with `builtinStyle` (DeepBlue standing in for FromThemeFile).
 bool ResolveFileTheme(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle,
                       TsuiUIStyle& builtinStyle);
+
+// One look that has both a file-theme record and a built-in row: the record when
+// ResolveFileTheme chooses the file theme, otherwise the row of the built-in style it gives.
+TColor ThemeColor(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, ThemeRow row,
+                  ThemeColorKey key);
+int ThemeInt(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, ThemeRow row, ThemeIntKey key);
+bool ThemeBool(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, ThemeRow row, ThemeBoolKey key);
+// Frame frameIndex of frameCount of the strip, as GetThemeBitmapFrame or
+// LoadBuiltinBitmapFrame cut it.
+void ThemeBitmapFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, ThemeRow row,
+                      ThemeBitmapKey key, TBitmap* bitmap, int frameIndex, int frameCount);
 // The initial style of a new skinned component: that of the skinned frame on its form.
 TsuiUIStyle StyleOfOwnerForm(TComponent* owner);
 // Gives every direct child of `container` that has both stored properties "FileTheme" and

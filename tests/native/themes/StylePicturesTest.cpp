@@ -139,7 +139,7 @@ TEST(StylePictures, EveryBitmapRowOfTheTableHasItsPicture) {
     const std::set<std::string> present = NamesInFolder();
     for (TsuiUIStyle style : kStyles)
         for (int row = 1; row <= BuiltinRowCount; ++row) {
-            const char* name = BuiltinBitmapName(style, row);
+            const char* name = BuiltinBitmapName(style, static_cast<ThemeRow>(row));
             if (name != nullptr && *name != '\0') {
                 EXPECT_TRUE(present.count(name)) << name << " (row " << row << ")";
             }
@@ -171,7 +171,7 @@ TEST(StylePictures, TitleButtonStripsHoldEighteenSquareFrames) {
 // buttons transparent; that pixel must be the magenta background there.
 TEST(StylePictures, TransparentTitleButtonsKeyOutMagentaCorners) {
     for (int s = 0; s < 5; ++s) {
-        if (!GetBuiltinBool(kStyles[s], 6))
+        if (!GetBuiltinBool(kStyles[s], ThemeRow::TitleButtonsTransparent))
             continue;
         const std::string name = std::string(kPrefixes[s]) + "TITLEBTN";
         SCOPED_TRACE(name);

@@ -222,3 +222,43 @@ TEST_F(FileThemeTest, AFrameUsingTheThemeGetsItsFrameRecomputedOnReload) {
     EXPECT_EQ(frameChanges, 1);
     form_->WindowProc = original;
 }
+
+// A look with both a record and a row: the record only for FromThemeFile with a ready theme,
+// otherwise the row of the style that ResolveFileTheme gives (DeepBlue without a theme).
+TEST_F(FileThemeTest, PairedLooksReadTheRecordOrTheRowOfTheResolvedStyle) {
+    auto* theme = new TsuiFileTheme(form_);
+    WriteSkinFile(folder_.File("f.skn"),
+                  {IntegerRecord("SKIN2_FORMCOLOR", 0x123456),
+                   IntegerRecord("SKIN2_TITLEBARBUTTONPOSY", 7),
+                   BooleanRecord("SKIN2_TITLEBTNTRANS", 1),
+                   BitmapRecord("SKIN2_TITLEBUTTONS", ColumnCodedBmp(18 * 23, 23))});
+    theme->SetThemeFile(folder_.File("f.skn"));
+    ASSERT_TRUE(theme->Ready());
+    struct Case {
+        const TsuiFileTheme* theme;
+        TsuiUIStyle style;
+        TColor formColor;
+        int buttonTop;
+        bool buttonsTransparent;
+        int frameWidth;
+    } cases[] = {{theme, FromThemeFile, 0x123456, 7, true, 23},
+                 {nullptr, FromThemeFile, 0xE8E8E8, 2, false, 19},
+                 {theme, WinXP, 0xDEEBEF, 5, false, 21},
+                 {theme, Protein, 0xFBFBFB, 2, true, 19}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.style) + (c.theme ? " with theme" : " without theme"));
+        EXPECT_EQ(ThemeColor(c.theme, c.style, ThemeRow::FormColor, ThemeColorKey::SKIN2_FORMCOLOR),
+                  c.formColor);
+        EXPECT_EQ(ThemeInt(c.theme, c.style, ThemeRow::TitleButtonTop,
+                           ThemeIntKey::SKIN2_TITLEBARBUTTONPOSY),
+                  c.buttonTop);
+        EXPECT_EQ(ThemeBool(c.theme, c.style, ThemeRow::TitleButtonsTransparent,
+                            ThemeBoolKey::SKIN2_TITLEBTNTRANS),
+                  c.buttonsTransparent);
+        TBitmap frame;
+        ThemeBitmapFrame(c.theme, c.style, ThemeRow::TitleButtonStrip,
+                         ThemeBitmapKey::SKIN2_TITLEBUTTONS, &frame, 18, 18);
+        EXPECT_EQ(frame.Width(), c.frameWidth);
+        EXPECT_EQ(frame.Height(), c.frameWidth);
+    }
+}

@@ -47,7 +47,8 @@ VFC_DESCRIBE(TsuiStyleProbe) {
 TEST(BuiltinBitmaps, EveryBitmapRowOfEveryStyleLoadsItsResource) {
     int loaded = 0;
     for (TsuiUIStyle style : kStyles)
-        for (int row = 1; row <= 48; ++row) {
+        for (int number = 1; number <= 48; ++number) {
+            const auto row = static_cast<ThemeRow>(number);
             const char* name = BuiltinBitmapName(style, row);
             TBitmap bitmap;
             LoadBuiltinBitmap(style, row, &bitmap);
@@ -55,7 +56,7 @@ TEST(BuiltinBitmaps, EveryBitmapRowOfEveryStyleLoadsItsResource) {
                 EXPECT_FALSE(bitmap.Empty()) << name;
                 ++loaded;
             } else {
-                EXPECT_TRUE(bitmap.Empty()) << "style " << int(style) << " row " << row;
+                EXPECT_TRUE(bitmap.Empty()) << "style " << int(style) << " row " << number;
             }
         }
     EXPECT_EQ(loaded, 5 * 19); // 22 bitmap rows, three of them with an empty name
@@ -64,22 +65,22 @@ TEST(BuiltinBitmaps, EveryBitmapRowOfEveryStyleLoadsItsResource) {
 TEST(BuiltinBitmaps, NonBitmapRowsAndForeignStylesLeaveTheBitmapAlone) {
     TBitmap bitmap;
     bitmap.SetSize(3, 4);
-    LoadBuiltinBitmap(WinXP, 15, &bitmap); // a colour row
-    LoadBuiltinBitmap(FromThemeFile, 5, &bitmap);
-    LoadBuiltinBitmap(static_cast<TsuiUIStyle>(6), 5, &bitmap);
+    LoadBuiltinBitmap(WinXP, ThemeRow::FormColor, &bitmap); // a colour row
+    LoadBuiltinBitmap(FromThemeFile, ThemeRow::TitleButtonStrip, &bitmap);
+    LoadBuiltinBitmap(static_cast<TsuiUIStyle>(6), ThemeRow::TitleButtonStrip, &bitmap);
     EXPECT_EQ(bitmap.Width(), 3);
     EXPECT_EQ(bitmap.Height(), 4);
-    LoadBuiltinBitmap(WinXP, 5, nullptr); // no bitmap given: nothing happens
-    LoadBuiltinBitmap(WinXP, 10, &bitmap);
+    LoadBuiltinBitmap(WinXP, ThemeRow::TitleButtonStrip, nullptr); // no bitmap: nothing happens
+    LoadBuiltinBitmap(WinXP, ThemeRow::TitleLeftPicture, &bitmap);
     EXPECT_EQ(bitmap.Width(), 35);
     EXPECT_EQ(bitmap.Height(), 29);
 }
 
 TEST(BuiltinBitmaps, FrameSeventeenOfTheWinXPTitleButtonsIsColumns336To356) {
     TBitmap strip, frame;
-    LoadBuiltinBitmap(WinXP, 5, &strip);
+    LoadBuiltinBitmap(WinXP, ThemeRow::TitleButtonStrip, &strip);
     ASSERT_EQ(strip.Width(), 378);
-    LoadBuiltinBitmapFrame(WinXP, 5, &frame, 17, 18);
+    LoadBuiltinBitmapFrame(WinXP, ThemeRow::TitleButtonStrip, &frame, 17, 18);
     ASSERT_EQ(frame.Width(), 21);
     ASSERT_EQ(frame.Height(), 21);
     for (int y = 0; y < 21; y += 4)
@@ -87,7 +88,7 @@ TEST(BuiltinBitmaps, FrameSeventeenOfTheWinXPTitleButtonsIsColumns336To356) {
             ASSERT_EQ(frame.Canvas()->Pixels(x, y), strip.Canvas()->Pixels(336 + x, y))
                 << x << "," << y;
     TBitmap whole;
-    LoadBuiltinBitmapFrame(WinXP, 5, &whole, 3, 0); // count 0: the whole picture
+    LoadBuiltinBitmapFrame(WinXP, ThemeRow::TitleButtonStrip, &whole, 3, 0); // count 0: whole
     EXPECT_EQ(whole.Width(), 378);
 }
 
