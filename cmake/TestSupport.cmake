@@ -16,7 +16,7 @@ endfunction()
 function(vfc_win_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
-  target_link_libraries(${name} PRIVATE vfc_defaults gtest gmock ${T_LIBS})
+  target_link_libraries(${name} PRIVATE vfc_defaults vfc_win_test_support gtest gmock ${T_LIBS})
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     add_test(NAME ${name} COMMAND ${VFC_WINE_RUN} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES

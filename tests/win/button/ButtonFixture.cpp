@@ -26,11 +26,6 @@ void ButtonTest::TearDown() {
     PumpPending();
 }
 
-void ButtonTest::PostKey(HWND window, WORD vk, bool up) {
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageA(window, up ? WM_KEYUP : WM_KEYDOWN, vk, 1 | scan | (up ? (LPARAM{3} << 30) : 0));
-}
-
 void TButtonEventLog::Watch(TsuiImageButton& button) {
     button.OnClick = TNotifyEvent::Bind<&TButtonEventLog::Click>(this);
     button.OnMouseEnter = TNotifyEvent::Bind<&TButtonEventLog::Enter>(this);

@@ -1,8 +1,8 @@
 // A shown form with picture buttons on it, and the four distinct state colours.
 #pragma once
 
-#include "../framework/UiTestSupport.h"
 #include "skin/SUIButton.h"
+#include "tests/win/support/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,6 @@ protected:
     void GiveStatePictures(TsuiImageButton& button, bool withDisabled = true);
     // The colour the button shows at its centre when painted now.
     uint32_t CentreColour(TsuiImageButton& button);
-
-    // Posts a key the way the keyboard driver would queue it.
-    static void PostKey(HWND window, WORD vk, bool up = false);
 
     inline static TForm* shared = nullptr;
     TForm* form = nullptr;

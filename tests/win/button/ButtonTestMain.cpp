@@ -1,4 +1,4 @@
-#include "../framework/UiTestSupport.h"
+#include "tests/win/support/Pump.h"
 
 int main(int argc, char** argv) {
     return RunUiTests(argc, argv);

@@ -1,5 +1,5 @@
-#include "DrawingTestSupport.h"
 #include "skin/SUIPublic.h"
+#include "tests/win/support/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 

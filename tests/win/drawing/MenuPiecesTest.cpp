@@ -1,5 +1,5 @@
-#include "DrawingTestSupport.h"
 #include "skin/SUIMenu.h"
+#include "tests/win/support/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -134,23 +134,19 @@ protected:
                                  nullptr, wc.hInstance, nullptr);
         ASSERT_TRUE(window);
         UpdateWindow(window);
-        screen = GetWindowDC(GetDesktopWindow());
         // Wait until the window shows on the screen in its class colour.
         ASSERT_TRUE(PumpUntil([&] {
-            return GetPixel(screen, kLeft + kWidth / 2, kTop + kHeight / 2) == RGB(128, 128, 128);
+            return ScreenPixel(kLeft + kWidth / 2, kTop + kHeight / 2) == RGB(128, 128, 128);
         }));
     }
     void TearDown() override {
-        if (screen)
-            ReleaseDC(GetDesktopWindow(), screen);
         if (window)
             DestroyWindow(window);
     }
-    TColor At(int x, int y) { return static_cast<TColor>(GetPixel(screen, x, y)); }
+    TColor At(int x, int y) { return ScreenPixel(x, y); }
 
     static constexpr int kLeft = 300, kTop = 200, kWidth = 40, kHeight = 30;
     HWND window = nullptr;
-    HDC screen = nullptr;
 };
 
 TEST_F(FlatMenuFrameTest, ThreeRingsOverTheWindowAndNothingOutsideIt) {

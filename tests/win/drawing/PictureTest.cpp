@@ -1,6 +1,6 @@
-#include "DrawingTestSupport.h"
 #include "skin/SUIMenu.h"
 #include "skin/SUIPublic.h"
+#include "tests/win/support/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 

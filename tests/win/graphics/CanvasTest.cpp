@@ -1,4 +1,4 @@
-#include "GraphicsTestSupport.h"
+#include "tests/win/support/Pixels.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,8 @@
 // objects is measured another way: the process's GDI handle table has a fixed size, and the
 // number of 1 x 1 bitmaps that can still be made (and are freed again at once) falls by one
 // for every object alive. Where GetGuiResources works it is used instead.
-#include "GraphicsTestSupport.h"
+#include "GraphicsFixtures.h"
+#include "tests/win/support/Pixels.h"
 
 #include "framework/ImgList.h"
 

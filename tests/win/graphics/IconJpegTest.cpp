@@ -1,4 +1,5 @@
-#include "GraphicsTestSupport.h"
+#include "GraphicsFixtures.h"
+#include "tests/win/support/Pixels.h"
 
 #include <gtest/gtest.h>
 

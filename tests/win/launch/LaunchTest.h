@@ -17,7 +17,7 @@ protected:
 
     // The stand-in tool installed as `program` in a folder of the scratch area.
     std::string Install(const std::string& folder, std::string_view program) {
-        return scratch.InstallTool(scratch.Folder(folder), program);
+        return InstallTool(scratch.Folder(folder), program);
     }
     // The window is back: visible and enabled.
     void ExpectLauncherUsable();
@@ -31,5 +31,5 @@ protected:
                                       scratch.Path() + "\\Installed Tool Folder"};
     // The downloader is started by bare name and found through the search path.
     TEnvironmentScope pathVariable{"PATH", PathWithFixtures()};
-    TVisibilityLog visibility;
+    TVisibilityLog visibility{LauncherHandle()};
 };

@@ -54,8 +54,7 @@ TEST_F(LauncherTest, TabWalksTheTenButtonsInTabOrderAndShiftTabWalksBack) {
 }
 
 TEST_F(LauncherTest, ClickingAButtonFocusesItWithoutAFocusFrame) {
-    TRecordingShell shell;
-    Application->SetShell(&shell); // the tool buttons must not start anything real
+    TRecordingShell shell(TRecordingShell::Fail); // the tool buttons must not start anything real
     TsuiImageButton* b = Button("btnHomepage");
     Button("btnVideoConverter")->SetFocus();
     PostMessageA(b->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(3, 3));
@@ -66,26 +65,25 @@ TEST_F(LauncherTest, ClickingAButtonFocusesItWithoutAFocusFrame) {
     const std::vector<uint32_t> picture =
         PixelsOf(b->PointerInside() ? *b->PicMouseOn() : *b->PicNormal());
     EXPECT_EQ(painted.Rgb, picture) << "no focus frame on the focused button";
-    EXPECT_EQ(shell.Calls.size(), 1u);
+    EXPECT_EQ(shell.Opened.size(), 1u);
 }
 
 TEST_F(LauncherTest, TheHomePageButtonAsksTheShellToOpenTheBareHostName) {
-    TRecordingShell shell;
-    Application->SetShell(&shell);
+    TRecordingShell shell(TRecordingShell::Fail);
     Button("btnHomepage")->Click();
     Application->SetShell(nullptr);
-    ASSERT_EQ(shell.Calls.size(), 1u);
-    const TRecordingShell::Call& call = shell.Calls.front();
+    ASSERT_EQ(shell.Opened.size(), 1u);
+    const TOpenCall& call = shell.Opened.front();
     EXPECT_EQ(call.Owner, nullptr);
     EXPECT_EQ(call.Verb, "open");
-    EXPECT_EQ(call.File, Endpoints::WebSite);
-    EXPECT_EQ(call.File.find("://"), std::string::npos) << "no scheme";
-    EXPECT_EQ(call.File.find('/'), std::string::npos) << "no path";
-    EXPECT_NE(call.File.find('.'), std::string::npos) << "a host name";
-    EXPECT_FALSE(call.HasParameters);
-    EXPECT_FALSE(call.HasDirectory);
+    ASSERT_EQ(call.File, Endpoints::WebSite);
+    EXPECT_EQ(call.File->find("://"), std::string::npos) << "no scheme";
+    EXPECT_EQ(call.File->find('/'), std::string::npos) << "no path";
+    EXPECT_NE(call.File->find('.'), std::string::npos) << "a host name";
+    EXPECT_FALSE(call.Parameters);
+    EXPECT_FALSE(call.Directory);
     EXPECT_EQ(call.Show, SW_SHOWNORMAL);
-    EXPECT_EQ(shell.ExCalls, 0);
+    EXPECT_TRUE(shell.Executed.empty());
 }
 
 TEST_F(LauncherTest, AnyPressOnTheBackgroundStartsTheSystemMove) {

@@ -2,8 +2,8 @@
 // the values its stored layout must hold, typed in independently of the layout file.
 #pragma once
 
-#include "../framework/UiTestSupport.h"
 #include "app/MainFrm.h"
+#include "tests/win/support/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 

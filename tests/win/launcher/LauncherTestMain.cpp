@@ -1,5 +1,5 @@
-#include "../framework/UiTestSupport.h"
 #include "app/MainFrm.h"
+#include "tests/win/support/Pump.h"
 
 #include <gtest/gtest.h>
 

@@ -1,29 +1,14 @@
 #include "framework/Forms.h"
 #include "framework/Menus.h"
+#include "tests/win/support/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace {
 
 constexpr TColor kItemColor = 0x2080E0;
-
-bool PumpUntil(const std::function<bool()>& condition) {
-    const ULONGLONG deadline = GetTickCount64() + 5000;
-    while (!condition()) {
-        if (GetTickCount64() > deadline)
-            return false;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
 
 // Measures every item 90 x (20 + 3 * its index) and paints it in one colour, recording what
 // Windows asked for.
@@ -93,9 +78,7 @@ private:
             const TRect r = menu->recorder.rects.front();
             POINT p{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
             ClientToScreen(menuWindow, &p);
-            HDC screen = GetWindowDC(GetDesktopWindow());
-            menu->seenOnScreen = static_cast<TColor>(GetPixel(screen, p.x, p.y));
-            ReleaseDC(GetDesktopWindow(), screen);
+            menu->seenOnScreen = ScreenPixel(p.x, p.y);
         } else {
             menu->gaveUp = true;
         }
