@@ -1,4 +1,4 @@
-#include "tests/win/launch/LaunchTestSupport.h"
+#include "LaunchTestSupport.h"
 
 #include "app/ToolCatalogue.h"
 

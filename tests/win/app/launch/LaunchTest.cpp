@@ -1,4 +1,4 @@
-#include "tests/win/launch/LaunchTest.h"
+#include "LaunchTest.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 // The eight tools as the buttons find, offer and start them, and the web endpoints.
-#include "tests/win/launch/LaunchTest.h"
+#include "LaunchTest.h"
 
 #include "app/ToolCatalogue.h"
 

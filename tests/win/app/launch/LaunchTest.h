@@ -2,7 +2,7 @@
 // the downloader on the search path, and the launcher window shown and recording its visibility.
 #pragma once
 
-#include "tests/win/launch/LaunchTestSupport.h"
+#include "LaunchTestSupport.h"
 
 #include <gtest/gtest.h>
 

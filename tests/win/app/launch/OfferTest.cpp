@@ -1,5 +1,5 @@
 // The download offer: the box itself, Cancel and Escape, and OK with the real stand-in downloader.
-#include "tests/win/launch/LaunchTest.h"
+#include "LaunchTest.h"
 
 #include "app/ToolCatalogue.h"
 

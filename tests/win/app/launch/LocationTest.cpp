@@ -1,6 +1,6 @@
 // Where a click looks for a tool: first and second uninstall id, the folder separator, a missing
 // program file, and an install location that is not text.
-#include "tests/win/launch/LaunchTest.h"
+#include "LaunchTest.h"
 
 #include "app/ToolCatalogue.h"
 

@@ -1,6 +1,6 @@
 // Starting an installed tool: the quoted path, the hidden window while the tool runs, the
 // hourglass, and a shell that gives no process or cannot start the program.
-#include "tests/win/launch/LaunchTest.h"
+#include "LaunchTest.h"
 
 #include "app/ToolCatalogue.h"
 
