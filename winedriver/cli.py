@@ -73,15 +73,17 @@ def command_show(args):
     prefix.create(wine_prefix)
     with contextlib.ExitStack() as scope:
         display = os.environ.get("DISPLAY")
+        pointer_at = None  # the user's pointer stays where it is
         if display_reachable(display):
             say(f"using display {display}")
         else:
             xvfb = scope.enter_context(Xvfb())
             display = xvfb.display
+            pointer_at = (0, 0)  # off the window: the picture at rest
             say(f"started Xvfb on {display} (pid {xvfb.process.pid})")
         scope.enter_context(wine.WineServer(wine_prefix))
         session = scope.enter_context(Session(options.exe, wine_prefix, display=display,
-                                              pointer_at=None))
+                                              pointer_at=pointer_at))
         say(f"{os.path.basename(options.exe)} started (pid {session.program.pid})")
         try:
             window = session.wait_for_window(options.title, options.timeout)

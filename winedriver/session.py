@@ -55,9 +55,6 @@ class Session:
             self._xvfb.stop()
             self._xvfb = None
 
-    def running(self):
-        return self.program.poll() is None
-
     def wait_until(self, condition, timeout=10, what="a condition"):
         """Polls condition() like winedriver.waiting.wait_until; fails at once when the program
         ended and the condition does not hold."""
