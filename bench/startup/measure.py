@@ -16,17 +16,20 @@ resident set (VmRSS) is read, then it is stopped and its window is waited away.
 import argparse
 import os
 import statistics
-import subprocess
 import sys
 import time
 
 import numpy as np
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+sys.path[:0] = [ROOT, os.path.join(ROOT, "tests", "e2e")]
 
 import layout  # noqa: E402
-from launcher_driver import WINE64, Display, Xvfb, stop_process, wait_until  # noqa: E402
+from winedriver import wine  # noqa: E402
+from winedriver.screen import Display  # noqa: E402
+from winedriver.session import resident_kib  # noqa: E402
+from winedriver.waiting import stop_process, wait_until  # noqa: E402
+from winedriver.xvfb import Xvfb  # noqa: E402
 
 LEFT, TOP = (1024 - 800) // 2, (768 - 480) // 2
 
@@ -39,14 +42,13 @@ class Program:
         self.first_pixels, self.full_paint, self.rss_kib = [], [], []
 
 
-def run_once(program, display, env, timeout=20):
+def run_once(program, prefix, display, timeout=20):
     started = time.monotonic()
-    process = subprocess.Popen([WINE64, program.exe], env=env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+    process = wine.start(prefix, display.name, program.exe)
     try:
         first = None
         while True:
-            area = display._reader.grab(LEFT, TOP, 800, 480)
+            area = display.grab(LEFT, TOP, 800, 480)
             now = time.monotonic()
             if first is None and area.any():
                 first = now - started
@@ -56,47 +58,13 @@ def run_once(program, display, env, timeout=20):
             if now - started > timeout or process.poll() is not None:
                 raise RuntimeError(f"{program.name}: no complete paint (exit {process.poll()})")
             time.sleep(0.001)
-        with open(f"/proc/{process.pid}/status") as status:
-            rss = next(int(line.split()[1]) for line in status if line.startswith("VmRSS:"))
+        rss = resident_kib(process)
     finally:
         stop_process(process)
     # The next run must not see this window.
-    wait_until(lambda: not display._reader.grab(LEFT, TOP, 800, 480).any(), 30,
+    wait_until(lambda: not display.grab(LEFT, TOP, 800, 480).any(), 30,
                f"{program.name}'s window to go")
     return first, painted, rss
-
-
-def server_socket(prefix):
-    """Where the prefix's wineserver listens. Debian's Wine keeps the name of its temporary
-    directory in the prefix's file 'wineserver'; upstream Wine uses /tmp/.wine-UID."""
-    try:
-        with open(os.path.join(prefix, "wineserver")) as named:
-            base = os.path.join("/tmp", named.read().strip())
-    except FileNotFoundError:
-        base = f"/tmp/.wine-{os.getuid()}"
-    info = os.stat(prefix)
-    return os.path.join(base, f"server-{info.st_dev:x}-{info.st_ino:x}", "socket")
-
-
-def start_wineserver(env):
-    """The prefix's wineserver, kept running for all runs; waits until it takes connections."""
-    started = time.time()
-    # Stays five seconds after the last program: warm between runs, gone by itself at the end,
-    # taking Wine's own processes with it.
-    server = subprocess.Popen(["/usr/lib/wine/wineserver", "--foreground", "--persistent=5"],
-                              env=env, stderr=subprocess.DEVNULL)
-
-    def listening():
-        socket = server_socket(env["WINEPREFIX"])
-        return server.poll() is not None or (
-            os.path.exists(socket) and os.stat(socket).st_mtime >= started - 1)
-
-    try:
-        wait_until(listening, 10, "the wineserver to listen")
-    except BaseException:
-        stop_process(server)
-        raise
-    return server
 
 
 def describe(values, unit="ms", scale=1000.0):
@@ -119,31 +87,23 @@ def main():
         Program("baseline", args.baseline, pictures.background, lambda pixels: pixels),
     ]
 
-    xvfb = Xvfb()
-    display = server = None
-    try:
-        display = Display(xvfb.display)
+    prefix = os.environ["WINEPREFIX"]
+    with Xvfb() as xvfb, Display(xvfb.display) as display:
         display.move_to(0, 0)  # off the window: every button shows its normal picture
-        env = dict(display.env, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
-        server = start_wineserver(env)
-        for program in programs:  # warm-up: wineserver, desktop process, file cache
-            run_once(program, display, env)
-        for round_number in range(args.runs):
-            order = programs if round_number % 2 == 0 else programs[::-1]
-            for program in order:
-                first, painted, rss = run_once(program, display, env)
-                program.first_pixels.append(first)
-                program.full_paint.append(painted)
-                program.rss_kib.append(rss)
-    finally:
-        if server:
-            try:
-                server.wait(30)
-            except subprocess.TimeoutExpired:
-                stop_process(server)
-        if display:
-            display.close()
-        xvfb.stop()
+        # Kept running for all runs and five seconds after the last: no run pays for starting it.
+        server = wine.WineServer(prefix, persistent=5)
+        try:
+            for program in programs:  # warm-up: wineserver, desktop process, file cache
+                run_once(program, prefix, display)
+            for round_number in range(args.runs):
+                order = programs if round_number % 2 == 0 else programs[::-1]
+                for program in order:
+                    first, painted, rss = run_once(program, prefix, display)
+                    program.first_pixels.append(first)
+                    program.full_paint.append(painted)
+                    program.rss_kib.append(rss)
+        finally:
+            server.close(timeout=30)
 
     print(f"start-up under wine64, {args.runs} interleaved runs each")
     for program in programs:

@@ -1,6 +1,7 @@
 """Common ground of the end-to-end tests: one launcher per test class on its own Xvfb.
 
-Each test program is run as  test_X.py LAUNCHER_EXE ASSETS_DIR  with WINEPREFIX set.
+Each test program is run as  test_X.py LAUNCHER_EXE ASSETS_DIR  with WINEPREFIX set and the
+repository's root folder on PYTHONPATH (for the Wine driver, winedriver/).
 Mismatching pictures are saved to $VFC_E2E_FAILURES (default: ./e2e-failures) for inspection.
 """
 
@@ -12,7 +13,8 @@ import numpy as np
 from PIL import Image
 
 import layout
-from launcher_driver import Session, Xvfb
+from winedriver.session import Session
+from winedriver.xvfb import Xvfb
 
 ARGS = {}
 
@@ -28,6 +30,7 @@ class LauncherTestCase(unittest.TestCase):
     """Starts the launcher once for the class and waits for its window's complete first paint."""
 
     session = None
+    display = None  # the session's display
     pictures = None
     window = None
 
@@ -41,14 +44,17 @@ class LauncherTestCase(unittest.TestCase):
             cls.session = Session(ARGS["exe"], os.environ.get("WINEPREFIX"),
                                   display=cls.xvfb.display)
         except BaseException:
+            cls.finish()
             cls.xvfb.stop()
             raise
+        cls.display = cls.session.display
         try:
             cls.window = cls.session.wait_for_window(layout.TITLE, timeout=60)
             cls.wait_for_rest_picture()
             cls.welcome = cls.wait_for_settled_text()
         except BaseException:
             cls.session.close()
+            cls.finish()
             cls.xvfb.stop()
             raise
 
@@ -57,14 +63,19 @@ class LauncherTestCase(unittest.TestCase):
         """Runs before the launcher starts, with its X display ready."""
 
     @classmethod
+    def finish(cls):
+        """Runs once the launcher has ended, with its X display still there."""
+
+    @classmethod
     def tearDownClass(cls):
         if cls.session:
             cls.session.close()
+        cls.finish()
         cls.xvfb.stop()
 
     @classmethod
     def window_pixels(cls):
-        return cls.session.window_pixels(cls.window)
+        return cls.display.window_pixels(cls.window)
 
     @classmethod
     def wait_for_rest_picture(cls, timeout=30):
@@ -107,7 +118,7 @@ class LauncherTestCase(unittest.TestCase):
 
     def point_at(self, x, y):
         """Moves the pointer to window coordinates (x, y)."""
-        self.session.move_to(self.window.left + x, self.window.top + y)
+        self.display.move_to(self.window.left + x, self.window.top + y)
 
     def point_at_button(self, b):
         self.point_at(*b.centre())

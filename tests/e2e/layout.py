@@ -6,7 +6,7 @@ from dataclasses import dataclass
 
 import numpy as np
 
-from launcher_driver import load_picture
+from winedriver.screen import load_picture
 
 TITLE = "Velmora Free Center"
 WIDTH, HEIGHT = 800, 480

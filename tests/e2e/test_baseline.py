@@ -10,7 +10,8 @@ import unittest
 
 import numpy as np
 
-from launcher_driver import Session, load_picture
+from winedriver.screen import load_picture
+from winedriver.session import Session
 
 TITLE = "Velmora Startup Baseline"
 
@@ -22,11 +23,12 @@ class Baseline(unittest.TestCase):
             window = session.wait_for_window(TITLE, timeout=60)
             self.assertEqual((window.left, window.top, window.width, window.height),
                              (112, 144, 800, 480))
-            session.wait_until(lambda: np.array_equal(session.window_pixels(window), background),
+            display = session.display
+            session.wait_until(lambda: np.array_equal(display.window_pixels(window), background),
                                30, "the background picture")
             self.assertGreater(session.resident_kib(), 0)
-            session.focus(window)
-            session.key("Escape")
+            display.focus(window)
+            display.key("Escape")
             self.assertEqual(session.wait_for_exit(timeout=30), 0)
 
 

@@ -10,11 +10,11 @@ class Closing(LauncherTestCase):
         b = layout.button("btnClose")
         self.point_at_button(b)
         self.wait_for_button(b, "MouseOn")
-        self.session.button_down()
+        self.display.button_down()
         self.wait_for_button(b, "MouseDown")
-        self.session.button_up()
+        self.display.button_up()
         self.assertEqual(self.session.wait_for_exit(timeout=30), 0)
-        self.assertEqual(self.session.find_windows(layout.TITLE), [])
+        self.assertEqual(self.display.find_windows(layout.TITLE), [])
 
 
 if __name__ == "__main__":

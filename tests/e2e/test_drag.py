@@ -9,14 +9,14 @@ from e2e_case import LauncherTestCase, main
 
 class Dragging(LauncherTestCase):
     def drag(self, button, dx, dy, end):
-        start = self.session.geometry(self.window.window_id)
+        start = self.display.geometry(self.window.window_id)
         gx, gy = layout.background_points()[0]
         x, y = start.left + gx, start.top + gy
-        self.session.move_to(x, y)
-        self.session.button_down(button)
+        self.display.move_to(x, y)
+        self.display.button_down(button)
         steps = 5
         for i in range(1, steps + 1):
-            self.session.move_to(x + dx * i // steps, y + dy * i // steps)
+            self.display.move_to(x + dx * i // steps, y + dy * i // steps)
         moved = self.session.wait_until(
             lambda: self.at(start.left + dx, start.top + dy), 10,
             f"the window to follow a drag by ({dx}, {dy})")
@@ -25,7 +25,7 @@ class Dragging(LauncherTestCase):
         return moved
 
     def at(self, left, top):
-        now = self.session.geometry(self.window.window_id)
+        now = self.display.geometry(self.window.window_id)
         return now if (now.left, now.top) == (left, top) else None
 
     def assert_window_works_at_new_place(self):
@@ -42,14 +42,14 @@ class Dragging(LauncherTestCase):
                                   "the welcome text after the drag")
 
     def test_1_left_button_drag_moves_the_window(self):
-        self.drag(1, -60, 40, end=lambda: self.session.button_up(1))
+        self.drag(1, -60, 40, end=lambda: self.display.button_up(1))
         self.assert_window_works_at_new_place()
 
     def test_2_right_button_drag_moves_the_window(self):
         # The move loop started by a right press ends with Enter (or a left release).
         def end():
-            self.session.key("Return")
-            self.session.button_up(3)
+            self.display.key("Return")
+            self.display.button_up(3)
 
         self.drag(3, 90, -30, end)
         self.assert_window_works_at_new_place()

@@ -25,38 +25,38 @@ class FocusSteps(LauncherTestCase):
     def assert_focused(self, b):
         self.point_at_button(b)
         self.wait_for_button(b, "MouseOn")
-        self.session.key_down("space")
+        self.display.key_down("space")
         try:
             self.wait_for_button(b, "MouseDown", timeout=10)
         except AssertionError as error:
             pressed = self.pressed_buttons()
             # Move the focus on before Space goes up, so that the focused button is not clicked.
-            self.session.key_down("Tab")
-            self.session.key_up("space")
-            self.session.key_up("Tab")
+            self.display.key_down("Tab")
+            self.display.key_up("space")
+            self.display.key_up("Tab")
             self.fail(f"{b.name} does not have the focus ({error}); showing pressed: {pressed}")
         self.point_at_background()
         self.wait_for_button(b, "Normal")
-        self.session.key_up("space")
+        self.display.key_up("space")
 
 
 class InitialFocus(FocusSteps):
     def test_first_button_in_tab_order_has_the_focus_at_start(self):
-        self.session.focus(self.window)
+        self.display.focus(self.window)
         self.assert_focused(layout.tab_sequence()[0])
 
 
 class TabOrder(FocusSteps):
     def test_tab_walks_all_ten_buttons_in_tab_order_and_wraps(self):
-        self.session.focus(self.window)
+        self.display.focus(self.window)
         sequence = layout.tab_sequence()
         self.assertEqual(sequence[0].name, "btnVideoConverter")
         self.assertEqual(sequence[-1].name, "btnHomepage")
         # Shift+Tab reaches the last button from the first one and from no focus alike.
-        self.session.key("shift+Tab")
+        self.display.key("shift+Tab")
         self.assert_focused(sequence[-1])
         for tabs, b in enumerate(sequence, start=1):
-            self.session.key("Tab")
+            self.display.key("Tab")
             with self.subTest(tabs=tabs, expected=b.name):
                 self.assert_focused(b)
         self.assertIsNone(self.session.program.poll(), "the launcher ended during the walk")
@@ -65,14 +65,14 @@ class TabOrder(FocusSteps):
 class FocusByPointer(FocusSteps):
     def test_pressing_a_button_gives_it_the_focus(self):
         b = layout.button("btnAudioConverter")
-        self.session.focus(self.window)
+        self.display.focus(self.window)
         self.point_at_button(b)
         self.wait_for_button(b, "MouseOn")
-        self.session.button_down()
+        self.display.button_down()
         self.wait_for_button(b, "MouseDown")
         self.point_at_background()  # let go outside: no click
         self.wait_for_button(b, "Normal")
-        self.session.button_up()
+        self.display.button_up()
         self.assert_focused(b)
 
 

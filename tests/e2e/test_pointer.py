@@ -21,7 +21,7 @@ class Pointing(LauncherTestCase):
         self.wait_for_welcome()
 
     def tearDown(self):
-        self.session.button_up()  # never leave a button held for the next test
+        self.display.button_up()  # never leave a button held for the next test
 
     def wait_for_welcome(self):
         return self.wait_for_description(lambda area: np.array_equal(area, self.welcome),
@@ -87,12 +87,12 @@ class Pointing(LauncherTestCase):
             with self.subTest(button=b.name):
                 self.point_at_button(b)
                 self.wait_for_button(b, "MouseOn")
-                self.session.button_down()
+                self.display.button_down()
                 self.wait_for_button(b, "MouseDown")
                 # Let go outside the button: no click.
                 self.point_at_background()
                 self.wait_for_button(b, "Normal")
-                self.session.button_up()
+                self.display.button_up()
         self.wait_for_rest_picture()
 
 

@@ -27,7 +27,7 @@ class WindowAtStart(LauncherTestCase):
         self.assertGreater(int(columns.max() - columns.min()), 300)
 
     def test_only_one_window_of_that_name_is_shown(self):
-        self.assertEqual(len(self.session.find_windows(layout.TITLE)), 1)
+        self.assertEqual(len(self.display.find_windows(layout.TITLE)), 1)
 
 
 if __name__ == "__main__":

@@ -3,7 +3,8 @@
 window unmapped until the tool ends; a missing tool is offered, Enter runs the downloader, and the
 tool it installed starts.
 
-    test_launch.py LAUNCHER_EXE FIXTURE_DIR     (WINEPREFIX: a prefix of these tests' own)
+    test_launch.py LAUNCHER_EXE FIXTURE_DIR     (WINEPREFIX: a prefix of these tests' own;
+                                                 PYTHONPATH: the repository's root folder)
 
 The launcher is copied into a scratch folder together with the stand-in downloader, so that
 "TovoDownloader.exe" is found by bare name beside the program, as it is deployed. The stand-ins
@@ -12,7 +13,6 @@ append to a log named by VFC_MARKER and wait for a release file named by VFC_REL
 
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import unittest
@@ -21,7 +21,10 @@ TESTS_E2E = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, TESTS_E2E)
 
 import layout  # noqa: E402
-from launcher_driver import WINE64, Session, Xvfb  # noqa: E402
+from winedriver import wine  # noqa: E402
+from winedriver.registry import RecordingBrowser  # noqa: E402
+from winedriver.session import Session  # noqa: E402
+from winedriver.xvfb import Xvfb  # noqa: E402
 
 ARGS = {}
 UNINSTALL = r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall"
@@ -30,21 +33,17 @@ SOUNDSHIFT_IDS = ("{0D73F5B8-C641-4E2A-B9D7-581A2E06C3F4}",  # btnAudioConverter
                   "{F5A92E36-0B8D-4C71-A4E3-7D26B190C85A}")
 
 
-def windows_path(path):
-    return "Z:" + os.path.abspath(path).replace("/", "\\")
+windows_path = wine.windows_path
 
 
-def wine(display, *args):
-    # On the tests' display: the first Wine program of a session starts the prefix's desktop on
-    # the display it has, and the launcher's window needs that desktop on a real one.
-    env = dict(os.environ, WINEDEBUG="-all", DISPLAY=display)
-    result = subprocess.run([WINE64, *args], env=env, capture_output=True, text=True, timeout=60)
-    return result.returncode
+def reg(display, *args):
+    """Runs reg on the tests' display; its exit code."""
+    return wine.run(os.environ.get("WINEPREFIX"), display, "reg", *args).returncode
 
 
 def remove_keys(display):
     for uninstall_id in (CLIPWORKS_ID, *SOUNDSHIFT_IDS):
-        wine(display, "reg", "delete", rf"{UNINSTALL}\{uninstall_id}_is1", "/f")
+        reg(display, "delete", rf"{UNINSTALL}\{uninstall_id}_is1", "/f")
 
 
 class StandinLog:
@@ -66,19 +65,17 @@ class ToolLaunch(unittest.TestCase):
         cls.xvfb = Xvfb()
         cls.display = cls.xvfb.display
         # Web pages would go to a recording script, never to a browser.
-        cls.browser_dir = tempfile.mkdtemp(prefix="vfc-e2e-browser-")
-        cls.opened = os.path.join(cls.browser_dir, "opened.txt")
-        script = os.path.join(cls.browser_dir, "record-browser")
-        with open(script, "w") as f:
-            f.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{cls.opened}"\n')
-        os.chmod(script, 0o755)
-        wine(cls.display, "reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers",
-             "/t", "REG_SZ", "/d", script, "/f")
+        cls.browser = RecordingBrowser(os.environ.get("WINEPREFIX"), cls.display)
+        try:
+            cls.browser.install()
+        except BaseException:
+            cls.tearDownClass()
+            raise
 
     @classmethod
     def tearDownClass(cls):
+        cls.browser.remove()
         cls.xvfb.stop()
-        shutil.rmtree(cls.browser_dir, ignore_errors=True)
 
     def setUp(self):
         remove_keys(self.display)
@@ -103,7 +100,7 @@ class ToolLaunch(unittest.TestCase):
         os.environ.update(self.saved_environment)
         remove_keys(self.display)
         shutil.rmtree(self.scratch, ignore_errors=True)
-        self.assertFalse(os.path.exists(self.opened), "a web page was opened")
+        self.assertFalse(os.path.exists(self.browser.record), "a web page was opened")
 
     def start_launcher(self):
         self.session = Session(self.exe, os.environ.get("WINEPREFIX"), display=self.display)
@@ -111,12 +108,12 @@ class ToolLaunch(unittest.TestCase):
 
     def click_tile(self, name):
         x, y = layout.button(name).centre()
-        self.session.move_to(self.window.left + x, self.window.top + y)
-        self.session.button_down()
-        self.session.button_up()
+        self.session.display.move_to(self.window.left + x, self.window.top + y)
+        self.session.display.button_down()
+        self.session.display.button_up()
 
     def launcher_mapped(self):
-        return self.window.window_id in self.session.find_windows(layout.TITLE)
+        return self.window.window_id in self.session.display.find_windows(layout.TITLE)
 
     def expect_tool_run_with_window_unmapped(self, program):
         """The tool started from program; the window is unmapped until it is released."""
@@ -140,8 +137,8 @@ class ToolLaunch(unittest.TestCase):
         os.makedirs(folder)
         program = shutil.copy(self.standin, os.path.join(folder, "clipworks.exe"))
         key = rf"{UNINSTALL}\{CLIPWORKS_ID}_is1"
-        self.assertEqual(wine(self.display, "reg", "add", key, "/v", "InstallLocation",
-                              "/t", "REG_SZ", "/d", windows_path(folder), "/f"), 0)
+        self.assertEqual(reg(self.display, "add", key, "/v", "InstallLocation",
+                             "/t", "REG_SZ", "/d", windows_path(folder), "/f"), 0)
         self.start_launcher()
         self.click_tile("btnVideoEditor")
         self.expect_tool_run_with_window_unmapped(program)
@@ -152,15 +149,15 @@ class ToolLaunch(unittest.TestCase):
         self.click_tile("btnAudioConverter")
 
         def offer():
-            boxes = [w for w in self.session.find_windows(layout.TITLE)
+            boxes = [w for w in self.session.display.find_windows(layout.TITLE)
                      if w != self.window.window_id]
             return boxes[0] if boxes else None
 
         box = self.session.wait_until(offer, 20, "the download offer")
-        geometry = self.session.geometry(box)
+        geometry = self.session.display.geometry(box)
         self.assertLess(geometry.width, self.window.width)
-        self.session.focus(geometry)
-        self.session.key("Return")
+        self.session.display.focus(geometry)
+        self.session.display.key("Return")
 
         self.session.wait_until(lambda: self.log.lines("installed"), 15,
                                 "the stand-in downloader to install the tool")

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ProbeControls.h"
-#include "UiTestSupport.h"
+#include "tests/win/support/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -38,12 +38,6 @@ protected:
         probe->SetParent(form);
         probe->Log = &log;
         return probe;
-    }
-    // Posts a key the way the keyboard driver would queue it for the focused window.
-    static void PostKey(HWND window, WORD vk, bool up = false) {
-        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
-        PostMessageA(window, up ? WM_KEYUP : WM_KEYDOWN, vk,
-                     1 | scan | (up ? (LPARAM{3} << 30) : 0));
     }
 
     inline static TForm* shared = nullptr;

@@ -1,5 +1,5 @@
 #include "ProbeControls.h"
-#include "UiTestSupport.h"
+#include "tests/win/support/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 #include "skin_fixtures.h"
 
-#include <filesystem>
 #include <fstream>
 
 std::vector<uint8_t> SolidBmp(int width, int height, uint32_t rgb) {
@@ -26,28 +25,6 @@ void WriteSkinFile(const std::string& path, const std::vector<TSkinRecord>& reco
     TZipEntry entry = MakeDeflatedEntry("SKINDATA.SK2", WriteSkinRecords(records));
     entry.Password = password;
     WriteBytes(path, WriteZipArchive({readme, entry}, archiveComment));
-}
-
-TScratchFolder::TScratchFolder() {
-    char temp[MAX_PATH + 1];
-    GetTempPathA(MAX_PATH, temp);
-    char name[MAX_PATH + 1];
-    GetTempFileNameA(temp, "vfc", 0, name);
-    DeleteFileA(name);
-    CreateDirectoryA(name, nullptr);
-    path_ = name;
-}
-
-TScratchFolder::~TScratchFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
-std::vector<std::string> TScratchFolder::Names() const {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_))
-        names.push_back(e.path().filename().string());
-    return names;
 }
 
 std::string ProgramFolder() {

@@ -3,6 +3,7 @@
 
 #include "framework/BmpDecoder.h"
 #include "skin/SkinRecordChain.h"
+#include "tests/win/support/ScratchFolder.h"
 #include "tools/skin-pack/SkinWriter.h"
 #include "tools/skin-pack/ZipWriter.h"
 
@@ -20,19 +21,6 @@ std::vector<uint8_t> ColumnCodedBmp(int width, int height);
 void WriteSkinFile(const std::string& path, const std::vector<TSkinRecord>& records,
                    const std::string& password = {}, const std::string& archiveComment = {});
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-
-// A fresh folder below the system temporary folder, removed with its contents at the end.
-class TScratchFolder {
-public:
-    TScratchFolder();
-    ~TScratchFolder();
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
-    std::vector<std::string> Names() const;
-
-private:
-    std::string path_;
-};
 
 // The folder of the running test program, with a trailing backslash.
 std::string ProgramFolder();
