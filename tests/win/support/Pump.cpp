@@ -12,8 +12,14 @@ constexpr ULONGLONG kMessageWaitMs = 10;
 } // namespace
 
 int RunUiTests(int argc, char** argv) {
+    return RunUiTests(argc, argv, nullptr);
+}
+
+int RunUiTests(int argc, char** argv, void (*registerClasses)(TClassRegistry&)) {
     ::testing::InitGoogleTest(&argc, argv);
     Application->Initialize();
+    if (registerClasses)
+        registerClasses(Application->Classes());
     return RUN_ALL_TESTS();
 }
 

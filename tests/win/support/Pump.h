@@ -6,10 +6,15 @@
 
 #include <functional>
 
+class TClassRegistry;
+
 constexpr int kPumpTimeoutMs = 5000;
 
 // Initialises the application object once, then runs every test of the program.
 int RunUiTests(int argc, char** argv);
+// The same, registering a test program's own layout classes once the application object is
+// initialised.
+int RunUiTests(int argc, char** argv, void (*registerClasses)(TClassRegistry&));
 
 // Handles the application's messages until `done` holds; false when `timeoutMs` passed first.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = kPumpTimeoutMs);
