@@ -32,6 +32,8 @@ from winedriver.waiting import stop_process, wait_until  # noqa: E402
 from winedriver.xvfb import Xvfb  # noqa: E402
 
 LEFT, TOP = (1024 - 800) // 2, (768 - 480) // 2
+START_AIM = 1.10  # launcher / baseline, median time to the full paint
+MEMORY_AIM = 1.25  # launcher / baseline, median resident set after the full paint
 
 
 class Program:
@@ -115,6 +117,9 @@ def main():
     launcher, baseline = programs
     ratio = statistics.median(launcher.full_paint) / statistics.median(baseline.full_paint)
     print(f"ratio of medians (launcher / baseline, full paint): {ratio:.2f}")
+    memory = statistics.median(launcher.rss_kib) / statistics.median(baseline.rss_kib)
+    print(f"ratio start {ratio:.2f} {START_AIM:.2f}")
+    print(f"ratio memory {memory:.2f} {MEMORY_AIM:.2f}")
 
 
 if __name__ == "__main__":
