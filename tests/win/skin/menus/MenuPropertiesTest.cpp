@@ -1,0 +1,135 @@
+// Stored properties and references of both skinned menus, their file-theme look, and what the
+// main menu asks of the skinned frame.
+#include "tests/win/skin/menus/MenuTestSupport.h"
+
+#include "skin/SUIForm.h"
+#include "skin/SUIMgr.h"
+#include "tests/win/skin/skin_fixtures.h"
+
+namespace {
+
+template <class Menu> class BothMenus : public ::testing::Test {};
+using MenuTypes = ::testing::Types<TsuiPopupMenu, TsuiMainMenu>;
+TYPED_TEST_SUITE(BothMenus, MenuTypes);
+
+TYPED_TEST(BothMenus, AFreedFileThemeClearsTheReferenceAndFallsBackToDeepBlue) {
+    TComponent owner(nullptr), elsewhere(nullptr);
+    TypeParam menu(&owner);
+    auto* first = new TsuiFileTheme(&elsewhere);
+    auto* second = new TsuiFileTheme(&elsewhere);
+    menu.SetUIStyle(Protein);
+    menu.SetFileTheme(first);
+    menu.SetFileTheme(second);
+    first->Free(); // no longer referenced: changes nothing
+    EXPECT_EQ(menu.FileTheme(), second);
+    EXPECT_EQ(menu.UIStyle(), Protein);
+    second->Free();
+    EXPECT_EQ(menu.FileTheme(), nullptr);
+    EXPECT_EQ(menu.UIStyle(), DeepBlue);
+    EXPECT_EQ(menu.SelectedColor(), GetBuiltinColor(DeepBlue, ThemeRow::MenuSelectedColor));
+}
+
+TYPED_TEST(BothMenus, AReadyThemeGivesItsColoursOnlyToFromThemeFile) {
+    TScratchFolder folder;
+    const std::string skin = folder.File("menu.skn");
+    const std::pair<const char*, TColor> records[] = {
+        {"SKIN2_LEFTBARSTARTCOLOR", 0x010101},      {"SKIN2_LEFTBARENDCOLOR", 0x020202},
+        {"SKIN2_MENUITEMCOLOR", 0x030303},          {"SKIN2_MENUITEMFONTCOLOR", 0x040404},
+        {"SKIN2_SELECTEDMENUBORDERCOLOR", 0x050505}, {"SKIN2_SELECTEDMENUCOLOR", 0x060606},
+        {"SKIN2_SELECTEDMENUFONTCOLOR", 0x070707},   {"SKIN2_FORMCOLOR", 0x080808}};
+    std::vector<TSkinRecord> chain;
+    for (const auto& [name, value] : records)
+        chain.push_back(IntegerRecord(name, value));
+    WriteSkinFile(skin, chain);
+    TComponent owner(nullptr);
+    TypeParam menu(&owner);
+    auto* theme = new TsuiFileTheme(&owner);
+    theme->SetThemeFile(skin);
+    ASSERT_TRUE(theme->Ready());
+    menu.SetUIStyle(FromThemeFile);
+    menu.SetFileTheme(theme);
+    const TColor seen[] = {menu.BarColor(),           menu.BarToColor(),
+                           menu.Color(),              menu.FontColor(),
+                           menu.SelectedBorderColor(), menu.SelectedColor(),
+                           menu.SelectedFontColor()};
+    for (size_t i = 0; i < std::size(seen); ++i)
+        EXPECT_EQ(seen[i], records[i].second) << records[i].first;
+    EXPECT_EQ(menu.BarWidth(), 26);
+    menu.SetUIStyle(WinXP);
+    EXPECT_EQ(menu.Color(), GetBuiltinColor(WinXP, ThemeRow::MenuItemColor));
+}
+
+TYPED_TEST(BothMenus, StyleDefaultsAndTheMacOSHeights) {
+    TForm form(nullptr);
+    auto* frame = new TsuiForm(&form);
+    frame->SetParent(&form);
+    frame->SetUIStyle(MacOS);
+    TypeParam menu(&form);
+    EXPECT_EQ(menu.UIStyle(), MacOS); // from the frame on the owner form
+    EXPECT_TRUE(menu.OwnerDraw());
+    menu.SetOwnerDraw(false);
+    EXPECT_TRUE(menu.OwnerDraw());
+    EXPECT_TRUE(menu.IsOwnerDraw());
+    EXPECT_EQ(menu.SeparatorHeight(), 12);
+    EXPECT_EQ(menu.SeparatorColor(), clBlack);
+    menu.SetSeparatorHeight(30);
+    menu.SetMenuItemHeight(30);
+    EXPECT_EQ(menu.SeparatorHeight(), 12);
+    EXPECT_EQ(menu.MenuItemHeight(), (std::is_same_v<TypeParam, TsuiMainMenu> ? 30 : 20));
+    menu.SetUIStyle(WinXP);
+    menu.SetSeparatorHeight(30);
+    EXPECT_EQ(menu.SeparatorHeight(), 30);
+    EXPECT_EQ(GetPropValue(menu, "OwnerDraw"), TPropValue(true));
+}
+
+TEST(MainMenuImages, TheOwnCheckMarksStandInWhileNoListIsAssigned) {
+    TComponent owner(nullptr);
+    TsuiMainMenu menu(&owner);
+    EXPECT_EQ(menu.Images(), nullptr);
+    EXPECT_TRUE(menu.IsOwnerDraw());
+    auto images = SolidImages(0x3070B0);
+    menu.SetImages(images.get());
+    EXPECT_EQ(menu.Images(), images.get());
+    menu.SetImages(nullptr);
+    EXPECT_EQ(menu.Images(), nullptr);
+    EXPECT_TRUE(menu.IsOwnerDraw());
+    menu.SetImages(images.get());
+    images.reset();
+    EXPECT_EQ(menu.Images(), nullptr);
+    EXPECT_TRUE(menu.IsOwnerDraw());
+    // The own list draws no item image: a checked item with an index shows the check mark.
+    TMenuItem* item = AddItem(menu, "Ab");
+    item->SetChecked(true);
+    item->SetImageIndex(0);
+    auto shown = DrawThrough(menu, item, 100, 21, false);
+    EXPECT_EQ(PixelOf(*shown, 2, 10), GetBuiltinColor(DeepBlue, ThemeRow::MenuSideBarColor));
+}
+
+// Records what the main menu asks of its frame.
+class TRecordingFrame : public TsuiForm {
+public:
+    using TsuiForm::TsuiForm;
+    void RebuildMenuBar() override { calls += "rebuild "; }
+    void RefreshMenuBarItems() override { calls += "refresh "; }
+    void ApplyMenuBarFont() override { calls += "font "; }
+    std::string calls;
+};
+
+TEST(MainMenuFrame, TheMenuTellsItsFrameAndForgetsAFrameThatWent) {
+    TForm form(nullptr);
+    TsuiMainMenu menu(&form);
+    auto* frame = new TRecordingFrame(&form);
+    menu.SetForm(frame);
+    AddItem(menu, "File");
+    EXPECT_EQ(frame->calls, "refresh ");
+    frame->calls.clear();
+    menu.AttachItemHandlers();
+    menu.SetUseSystemFont(false);
+    EXPECT_EQ(frame->calls, "rebuild font ");
+    EXPECT_TRUE(menu.Items()->Items(0)->OnDrawItem);
+    frame->Free();
+    EXPECT_EQ(menu.Form(), nullptr);
+    menu.Items()->Items(0)->SetCaption("Edit"); // nothing to tell
+}
+
+} // namespace
