@@ -43,7 +43,8 @@ TEST_P(ItemLook, DrawsFromTheStyleColoursAndPictures) {
             return Row(ThemeRow::MenuSelectedColor);
         return Row(inBar ? ThemeRow::MenuSideBarColor : ThemeRow::MenuItemColor);
     };
-    for (int y = 0; y < height; ++y) {
+    const bool framed = kind == Kind::Selected && !mac;
+    for (int y = framed ? 1 : 0; y < height - (framed ? 1 : 0); ++y) {
         if (kind == Kind::Separator && y == 2 && !mac)
             continue;
         EXPECT_EQ(PixelOf(*shown, kWidth - 3, y), background(y, false)) << y;
@@ -55,6 +56,7 @@ TEST_P(ItemLook, DrawsFromTheStyleColoursAndPictures) {
     case Kind::Selected:
         if (!mac) {
             EXPECT_EQ(PixelOf(*shown, 0, 5), Row(ThemeRow::MenuSelectedBorderColor));
+            EXPECT_EQ(PixelOf(*shown, 80, height - 1), Row(ThemeRow::MenuSelectedBorderColor));
         }
         break;
     case Kind::Separator:
@@ -93,6 +95,16 @@ class ItemText : public ::testing::Test {
 protected:
     TComponent owner{nullptr};
     TsuiPopupMenu menu{&owner};
+    // The last column of the drawn item holding the colour, or -1.
+    int LastInked(TMenuItem* item, TColor color) {
+        auto shown = DrawThrough(menu, item, 200, 21, false);
+        int last = -1;
+        for (int y = 0; y < 21; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (PixelOf(*shown, x, y) == color)
+                    last = std::max(last, x);
+        return last;
+    }
     // Pixels of the colour in the columns [from, to) of the drawn item.
     int Count(TMenuItem* item, TColor color, int from, int to, bool selected = false) {
         auto shown = DrawThrough(menu, item, 200, 21, selected);
@@ -113,10 +125,11 @@ TEST_F(ItemText, CaptionShortcutDefaultAndDisabledColours) {
     EXPECT_GT(plain, 0);
     EXPECT_EQ(Count(item, 0x102030, 100, 200), 0);
     EXPECT_GT(Count(item, 0x405060, kBar, 100, true), 0);
+    const int normalEnd = LastInked(item, 0x102030);
+    item->SetDefault(true);
+    EXPECT_GT(LastInked(item, 0x102030), normalEnd); // bold is wider
     item->SetShortCut(ShortCut('S', {ssCtrl}));
     EXPECT_GT(Count(item, 0x102030, 100, 200), 0);
-    item->SetDefault(true);
-    EXPECT_GT(Count(item, 0x102030, kBar, 100), plain);
     item->SetEnabled(false);
     EXPECT_EQ(Count(item, 0x102030, 0, 200), 0);
     EXPECT_GT(Count(item, 0x808080, kBar, 100), 0);

@@ -1,6 +1,8 @@
 // Skinned popups opened for real and read on the screen while they are open.
 #include "tests/win/skin/menus/MenuTestSupport.h"
 
+#include <winternl.h>
+
 namespace {
 
 // The screen pixel at (x, y) of the menu's item `index`, in item coordinates.
@@ -34,25 +36,41 @@ TEST_P(PopupOnScreen, ItemsAddedAfterConstructionAreDrawnInTheStyle) {
 
 INSTANTIATE_TEST_SUITE_P(EveryStyle, PopupOnScreen, ::testing::ValuesIn(kBuiltinStyles));
 
-TEST(FlatPopup, TheOpenMenuWindowGetsTheFlatFrame) {
+// Draws the item with the DC as Windows does, through the window that owns the menu.
+void SendDrawItem(HWND owner, HDC dc, TMenuItem* item, RECT rect) {
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemData = reinterpret_cast<ULONG_PTR>(item);
+    draw.hDC = dc;
+    draw.rcItem = rect;
+    SendMessageA(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+}
+
+// The frame goes over the open menu window, read at once (the menu's own painting covers it
+// again when Wine copies the window's surface to the screen).
+TEST(FlatMenu, TheOpenMenuWindowGetsTheFlatFrame) {
     TComponent owner(nullptr);
     TsuiPopupMenu menu(&owner);
     menu.SetUIStyle(WinXP);
     menu.SetFlatMenu(true);
-    AddItem(menu, "First");
+    TMenuItem* item = AddItem(menu, "First");
     AddItem(menu, "Second");
     const TColor edge = GetBuiltinColor(WinXP, ThemeRow::FormColor);
     EXPECT_TRUE(PopupUntil(menu, 120, 100, [&](HWND w) {
+        HDC dc = GetDC(w);
+        SendDrawItem(menu.WindowHandle(), dc, item, {3, 3, 100, 24});
+        ReleaseDC(w, dc);
         RECT r{};
         GetWindowRect(w, &r);
         const int middle = (r.top + r.bottom) / 2;
-        return ScreenPixel(r.left, middle) == clBlack && ScreenPixel(r.left + 1, middle) == clWhite &&
-               ScreenPixel(r.right - 1, middle) == edge;
+        return ScreenPixel(r.left, middle) == clBlack &&
+               ScreenPixel(r.left + 1, middle) == clWhite &&
+               ScreenPixel(r.right - 1, middle) == edge && ScreenPixel(r.left + 5, r.top) == edge;
     }));
 }
 
 // An owner-drawn item drawn on a form's own DC (as a menu-bar item is) never frames the form.
-TEST(FlatPopup, AFormsDeviceContextGetsNoFrame) {
+TEST(FlatMenu, AFormsDeviceContextGetsNoFrame) {
     constexpr TColor formColor = 0x40A040;
     TForm form(nullptr);
     form.SetBorderStyle(bsNone);
@@ -62,21 +80,14 @@ TEST(FlatPopup, AFormsDeviceContextGetsNoFrame) {
     menu.SetFlatMenu(true);
     TMenuItem* item = AddItem(menu, "File");
     ShowAndActivate(form);
-    (void)menu.Handle();
-    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(300, 260) == formColor; }));
     HDC dc = GetDC(form.Handle());
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.itemData = reinterpret_cast<ULONG_PTR>(item);
-    draw.hDC = dc;
-    draw.rcItem = {60, 40, 120, 61};
-    SendMessageA(form.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    SendDrawItem(form.Handle(), dc, item, {60, 40, 120, 61});
     ReleaseDC(form.Handle(), dc);
-    EXPECT_EQ(ScreenPixel(300, 260), formColor);
-    EXPECT_EQ(ScreenPixel(301, 260), formColor);
-    EXPECT_EQ(ScreenPixel(499, 260), formColor);
-    EXPECT_EQ(ScreenPixel(370, 250), GetBuiltinColor(menu.UIStyle(), ThemeRow::MenuItemColor));
+    for (const TPoint p : {TPoint{300, 260}, TPoint{301, 260}, TPoint{499, 260}, TPoint{350, 200}})
+        EXPECT_EQ(ScreenPixel(p.X, p.Y), formColor) << p.X << "," << p.Y;
+    const TColor itemColor = GetBuiltinColor(menu.UIStyle(), ThemeRow::MenuItemColor);
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(418, 250) == itemColor; }));
 }
 
 TEST(PopupKeyboard, TheOpenMenuTakesTheKeys) {
@@ -102,6 +113,47 @@ TEST(PopupKeyboard, TheOpenMenuTakesTheKeys) {
     EXPECT_EQ(clicks.n, 1);
 }
 
+// Live GDI objects of the process. Wine answers GetGuiResources with 0; its handle table is
+// the one the process block points at, as on Windows: entries of a live object have a type.
+DWORD GdiObjects() {
+    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+        return n;
+    struct TEntry {
+        UINT64 Object;
+        ULONG Owner;
+        USHORT Unique;
+        UCHAR Type, Flags;
+        UINT64 User;
+    };
+    constexpr size_t kTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+    constexpr DWORD kEntries = 0x10000;
+    using TQuery = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<TQuery>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic{};
+    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic,
+                        nullptr) != 0)
+        return 0;
+    auto* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
+    auto* table = *reinterpret_cast<const TEntry* const*>(peb + kTableOffset);
+    DWORD n = 0;
+    for (DWORD i = 0; table && i < kEntries; ++i)
+        n += table[i].Type != 0;
+    return n;
+}
+
+// USER objects, or where the system does not count them, the windows of the process.
+DWORD UserObjects() {
+    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
+        return n;
+    DWORD n = 0;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND, LPARAM count) {
+        ++*reinterpret_cast<DWORD*>(count);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
 // Every pop measures and draws every item anew: nothing may stay behind.
 TEST(PopupResources, GdiAndUserObjectsStayFlatOverAThousandPops) {
     TComponent owner(nullptr);
@@ -119,16 +171,15 @@ TEST(PopupResources, GdiAndUserObjectsStayFlatOverAThousandPops) {
         ASSERT_TRUE(PopupUntil(menu, 120, 100,
                                [&](HWND w) { return ItemPixel(w, menu, 4, 2, 10) == bar; }));
     };
-    HANDLE self = GetCurrentProcess();
     pop();
-    const DWORD gdi = GetGuiResources(self, GR_GDIOBJECTS);
-    const DWORD user = GetGuiResources(self, GR_USEROBJECTS);
-    ASSERT_GT(gdi, 0u) << "GetGuiResources counts nothing here";
+    const DWORD gdi = GdiObjects(), user = UserObjects();
+    ASSERT_GT(gdi, 0u);
+    ASSERT_GT(user, 0u);
     for (int i = 0; i < 1000; ++i)
         pop();
     constexpr DWORD kSlack = 8; // caches of the system, not a pop's share
-    EXPECT_LE(GetGuiResources(self, GR_GDIOBJECTS), gdi + kSlack);
-    EXPECT_LE(GetGuiResources(self, GR_USEROBJECTS), user + kSlack);
+    EXPECT_LE(GdiObjects(), gdi + kSlack);
+    EXPECT_LE(UserObjects(), user + kSlack);
 }
 
 } // namespace
