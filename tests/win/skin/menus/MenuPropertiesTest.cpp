@@ -55,6 +55,10 @@ TYPED_TEST(BothMenus, AReadyThemeGivesItsColoursOnlyToFromThemeFile) {
     for (size_t i = 0; i < std::size(seen); ++i)
         EXPECT_EQ(seen[i], records[i].second) << records[i].first;
     EXPECT_EQ(menu.BarWidth(), 26);
+    TBitmap strip; // a picture the skin lacks is empty, also as a frame
+    Fill(strip, 5, 5, clWhite);
+    theme->GetThemeBitmapFrame(ThemeBitmapKey::SKIN2_TITLEBUTTONS, &strip, 16, 18);
+    EXPECT_TRUE(strip.Empty());
     menu.SetUIStyle(WinXP);
     EXPECT_EQ(menu.Color(), GetBuiltinColor(WinXP, ThemeRow::MenuItemColor));
 }

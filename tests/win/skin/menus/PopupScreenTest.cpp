@@ -79,6 +79,7 @@ TEST(FlatMenu, AFormsDeviceContextGetsNoFrame) {
     TsuiMainMenu menu(&form);
     menu.SetFlatMenu(true);
     TMenuItem* item = AddItem(menu, "File");
+    menu.AttachItemHandlers();
     ShowAndActivate(form);
     ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(300, 260) == formColor; }));
     HDC dc = GetDC(form.Handle());
