@@ -26,11 +26,11 @@ constexpr int kSeparatorHeight = 5;
 constexpr TColor kSeparatorColor = 0x848284;
 
 // Item geometry.
-constexpr int kWidthMargin = 40;     // added to the measured texts and the bar
-constexpr int kTextGap = 4;          // between the side bar and the caption
-constexpr int kShortcutEndGap = 16;  // between the shortcut text and the item's end
-constexpr int kGlyphInset = 4;       // glyph from the item's left edge (left to right)
-constexpr int kGlyphFromEnd = 20;    // glyph from the item's right edge (right to left)
+constexpr int kWidthMargin = 40;    // added to the measured texts and the bar
+constexpr int kTextGap = 4;         // between the side bar and the caption
+constexpr int kShortcutEndGap = 16; // between the shortcut text and the item's end
+constexpr int kGlyphInset = 4;      // glyph from the item's left edge (left to right)
+constexpr int kGlyphFromEnd = 20;   // glyph from the item's right edge (right to left)
 constexpr int kGlyphTop = 3;
 constexpr int kGlyphSize = 16;
 // The framed box behind a checked item's image reaches this far before and after the image.
@@ -133,8 +133,7 @@ template <class Base> void TsuiSkinnedMenu<Base>::SetUseSystemFont(bool use) {
 }
 
 template <class Base> void TsuiSkinnedMenu<Base>::HookItems() {
-    const auto onMeasure =
-        TMenuMeasureItemEvent::Bind<&TsuiSkinnedMenu::MeasureMenuItem>(this);
+    const auto onMeasure = TMenuMeasureItemEvent::Bind<&TsuiSkinnedMenu::MeasureMenuItem>(this);
     const auto onDraw = TMenuDrawItemEvent::Bind<&TsuiSkinnedMenu::DrawMenuItem>(this);
     TMenuItem* root = this->Items();
     for (int i = 0; i < root->Count(); ++i)
@@ -173,8 +172,8 @@ void TsuiSkinnedMenu<Base>::MeasureMenuItem(TObject* sender, TCanvas* canvas, in
     if (!item || !canvas)
         return;
     const std::string& caption = item->Caption();
-    height = item->IsLine() ? separatorHeight_
-                            : std::max(menuItemHeight_, canvas->TextHeight(caption));
+    height =
+        item->IsLine() ? separatorHeight_ : std::max(menuItemHeight_, canvas->TextHeight(caption));
     width = canvas->TextWidth(caption) + canvas->TextWidth(ShortCutToText(item->ShortCut())) +
             barWidth_ + kWidthMargin;
 }
@@ -188,9 +187,9 @@ template <class Base> void TsuiSkinnedMenu<Base>::DrawFlatFrame(TCanvas* canvas)
     HWND window = WindowFromDC(canvas->Handle());
     if (!IsMenuWindow(window))
         return;
-    DrawFlatMenuFrame(window, kFlatFrameColor,
-                      ThemeColor(fileTheme_, uiStyle_, ThemeRow::FormColor,
-                                 ThemeColorKey::SKIN2_FORMCOLOR));
+    DrawFlatMenuFrame(
+        window, kFlatFrameColor,
+        ThemeColor(fileTheme_, uiStyle_, ThemeRow::FormColor, ThemeColorKey::SKIN2_FORMCOLOR));
 }
 
 template <class Base>
@@ -210,9 +209,8 @@ template <class Base>
 void TsuiSkinnedMenu<Base>::PaintPlainBackground(TCanvas* canvas, const TRect& rect,
                                                  bool leftToRight) const {
     PaintSideBar(canvas, rect, leftToRight);
-    const TRect rest = leftToRight
-                           ? Rect(rect.Left + barWidth_, rect.Top, rect.Right, rect.Bottom)
-                           : Rect(rect.Left, rect.Top, rect.Right - barWidth_, rect.Bottom);
+    const TRect rest = leftToRight ? Rect(rect.Left + barWidth_, rect.Top, rect.Right, rect.Bottom)
+                                   : Rect(rect.Left, rect.Top, rect.Right - barWidth_, rect.Bottom);
     FillRectColored(canvas, rest, color_);
 }
 

@@ -78,7 +78,7 @@ TEST_P(ItemLook, DrawsFromTheStyleColoursAndPictures) {
         break;
     }
     case Kind::CheckedImage:
-        EXPECT_EQ(PixelOf(*shown, 2, 10), clBlack);                         // the box's frame
+        EXPECT_EQ(PixelOf(*shown, 2, 10), clBlack);                          // the box's frame
         EXPECT_EQ(PixelOf(*shown, 3, 10), Row(ThemeRow::MenuSelectedColor)); // its fill
         EXPECT_EQ(PixelOf(*shown, 11, 10), kImageColor);                     // the image on it
         break;

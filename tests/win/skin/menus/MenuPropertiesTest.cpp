@@ -33,8 +33,8 @@ TYPED_TEST(BothMenus, AReadyThemeGivesItsColoursOnlyToFromThemeFile) {
     TScratchFolder folder;
     const std::string skin = folder.File("menu.skn");
     const std::pair<const char*, TColor> records[] = {
-        {"SKIN2_LEFTBARSTARTCOLOR", 0x010101},      {"SKIN2_LEFTBARENDCOLOR", 0x020202},
-        {"SKIN2_MENUITEMCOLOR", 0x030303},          {"SKIN2_MENUITEMFONTCOLOR", 0x040404},
+        {"SKIN2_LEFTBARSTARTCOLOR", 0x010101},       {"SKIN2_LEFTBARENDCOLOR", 0x020202},
+        {"SKIN2_MENUITEMCOLOR", 0x030303},           {"SKIN2_MENUITEMFONTCOLOR", 0x040404},
         {"SKIN2_SELECTEDMENUBORDERCOLOR", 0x050505}, {"SKIN2_SELECTEDMENUCOLOR", 0x060606},
         {"SKIN2_SELECTEDMENUFONTCOLOR", 0x070707},   {"SKIN2_FORMCOLOR", 0x080808}};
     std::vector<TSkinRecord> chain;
@@ -48,10 +48,10 @@ TYPED_TEST(BothMenus, AReadyThemeGivesItsColoursOnlyToFromThemeFile) {
     ASSERT_TRUE(theme->Ready());
     menu.SetUIStyle(FromThemeFile);
     menu.SetFileTheme(theme);
-    const TColor seen[] = {menu.BarColor(),           menu.BarToColor(),
-                           menu.Color(),              menu.FontColor(),
-                           menu.SelectedBorderColor(), menu.SelectedColor(),
-                           menu.SelectedFontColor()};
+    const TColor seen[] = {
+        menu.BarColor(),         menu.BarToColor(),          menu.Color(),
+        menu.FontColor(),        menu.SelectedBorderColor(), menu.SelectedColor(),
+        menu.SelectedFontColor()};
     for (size_t i = 0; i < std::size(seen); ++i)
         EXPECT_EQ(seen[i], records[i].second) << records[i].first;
     EXPECT_EQ(menu.BarWidth(), 26);

@@ -24,8 +24,9 @@ TEST_P(PopupOnScreen, ItemsAddedAfterConstructionAreDrawnInTheStyle) {
     AddItem(menu, "First");
     AddItem(menu, "Second");
     const auto macBar = Picture("MACOS_MENU_BAR");
-    const TColor bar = GetParam() == MacOS ? PixelOf(*macBar, 0, 10)
-                                           : GetBuiltinColor(GetParam(), ThemeRow::MenuSideBarColor);
+    const TColor bar = GetParam() == MacOS
+                           ? PixelOf(*macBar, 0, 10)
+                           : GetBuiltinColor(GetParam(), ThemeRow::MenuSideBarColor);
     const TColor back = GetParam() == MacOS ? PixelOf(*macBar, 0, 10)
                                             : GetBuiltinColor(GetParam(), ThemeRow::MenuItemColor);
     EXPECT_TRUE(PopupUntil(menu, 120, 100, [&](HWND w) {
@@ -132,8 +133,8 @@ DWORD GdiObjects() {
     auto query = reinterpret_cast<TQuery>(reinterpret_cast<void (*)()>(
         GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic{};
-    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic,
-                        nullptr) != 0)
+    if (!query ||
+        query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
         return 0;
     auto* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
     auto* table = *reinterpret_cast<const TEntry* const*>(peb + kTableOffset);
@@ -148,10 +149,13 @@ DWORD UserObjects() {
     if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
         return n;
     DWORD n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND, LPARAM count) {
-        ++*reinterpret_cast<DWORD*>(count);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&n));
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND, LPARAM count) {
+            ++*reinterpret_cast<DWORD*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&n));
     return n;
 }
 
