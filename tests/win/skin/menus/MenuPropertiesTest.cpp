@@ -86,6 +86,37 @@ TYPED_TEST(BothMenus, StyleDefaultsAndTheMacOSHeights) {
     EXPECT_EQ(GetPropValue(menu, "OwnerDraw"), TPropValue(true));
 }
 
+// Stored values come after the style and win; a stored file theme, resolved last, applies the
+// style again. Items read from the layout get the handlers once it is loaded.
+TEST(MenuLayout, StoredValuesWinUntilTheStoredFileThemeAppliesTheStyleAgain) {
+    TForm form(nullptr);
+    form.ReadLayoutText("object F: TForm\n"
+                        "  object Theme: TsuiFileTheme\n"
+                        "  end\n"
+                        "  object Themed: TsuiPopupMenu\n"
+                        "    UIStyle = WinXP\n"
+                        "    Color = 1193046\n"
+                        "    FileTheme = Theme\n"
+                        "  end\n"
+                        "  object Plain: TsuiMainMenu\n"
+                        "    UIStyle = WinXP\n"
+                        "    Color = 1193046\n"
+                        "    MenuItemHeight = 30\n"
+                        "    object Open: TMenuItem\n"
+                        "      Caption = 'Open'\n"
+                        "    end\n"
+                        "  end\n"
+                        "end\n",
+                        "menus.layout");
+    auto* themed = As<TsuiPopupMenu>(form.FindComponent("Themed"));
+    auto* plain = As<TsuiMainMenu>(form.FindComponent("Plain"));
+    ASSERT_TRUE(themed && plain);
+    EXPECT_EQ(themed->Color(), GetBuiltinColor(WinXP, ThemeRow::MenuItemColor));
+    EXPECT_EQ(plain->Color(), 0x123456);
+    EXPECT_EQ(plain->MenuItemHeight(), 30);
+    EXPECT_TRUE(plain->Items()->Items(0)->OnDrawItem);
+}
+
 TEST(MainMenuImages, TheOwnCheckMarksStandInWhileNoListIsAssigned) {
     TComponent owner(nullptr);
     TsuiMainMenu menu(&owner);
@@ -131,9 +162,13 @@ TEST(MainMenuFrame, TheMenuTellsItsFrameAndForgetsAFrameThatWent) {
     menu.SetUseSystemFont(false);
     EXPECT_EQ(frame->calls, "rebuild font ");
     EXPECT_TRUE(menu.Items()->Items(0)->OnDrawItem);
+    frame->calls.clear();
+    form.SetDesigning(true);
+    menu.Items()->Items(0)->SetCaption("Edit");
+    EXPECT_EQ(frame->calls, "refresh rebuild ");
     frame->Free();
     EXPECT_EQ(menu.Form(), nullptr);
-    menu.Items()->Items(0)->SetCaption("Edit"); // nothing to tell
+    menu.Items()->Items(0)->SetCaption("View"); // nothing to tell
 }
 
 } // namespace
