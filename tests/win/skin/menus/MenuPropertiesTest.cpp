@@ -1,4 +1,4 @@
-// Stored properties and references of both skinned menus, their file-theme look, and what the
+// Both skinned menus: references, file-theme look, style rules, stored layouts, and what the
 // main menu asks of the skinned frame.
 #include "tests/win/skin/menus/MenuTestSupport.h"
 
@@ -20,32 +20,29 @@ TYPED_TEST(BothMenus, AFreedFileThemeClearsTheReferenceAndFallsBackToDeepBlue) {
     menu.SetUIStyle(Protein);
     menu.SetFileTheme(first);
     menu.SetFileTheme(second);
-    first->Free(); // no longer referenced: changes nothing
+    first->Free(); // referenced no more: changes nothing
     EXPECT_EQ(menu.FileTheme(), second);
     EXPECT_EQ(menu.UIStyle(), Protein);
     second->Free();
     EXPECT_EQ(menu.FileTheme(), nullptr);
     EXPECT_EQ(menu.UIStyle(), DeepBlue);
-    EXPECT_EQ(menu.SelectedColor(), GetBuiltinColor(DeepBlue, ThemeRow::MenuSelectedColor));
 }
 
-TYPED_TEST(BothMenus, AReadyThemeGivesItsColoursOnlyToFromThemeFile) {
-    TScratchFolder folder;
-    const std::string skin = folder.File("menu.skn");
+TYPED_TEST(BothMenus, AReadyThemeGivesItsColoursToFromThemeFileOnly) {
     const std::pair<const char*, TColor> records[] = {
         {"SKIN2_LEFTBARSTARTCOLOR", 0x010101},       {"SKIN2_LEFTBARENDCOLOR", 0x020202},
         {"SKIN2_MENUITEMCOLOR", 0x030303},           {"SKIN2_MENUITEMFONTCOLOR", 0x040404},
         {"SKIN2_SELECTEDMENUBORDERCOLOR", 0x050505}, {"SKIN2_SELECTEDMENUCOLOR", 0x060606},
-        {"SKIN2_SELECTEDMENUFONTCOLOR", 0x070707},   {"SKIN2_FORMCOLOR", 0x080808}};
+        {"SKIN2_SELECTEDMENUFONTCOLOR", 0x070707}};
     std::vector<TSkinRecord> chain;
     for (const auto& [name, value] : records)
         chain.push_back(IntegerRecord(name, value));
-    WriteSkinFile(skin, chain);
+    TScratchFolder folder;
+    WriteSkinFile(folder.File("menu.skn"), chain);
     TComponent owner(nullptr);
     TypeParam menu(&owner);
     auto* theme = new TsuiFileTheme(&owner);
-    theme->SetThemeFile(skin);
-    ASSERT_TRUE(theme->Ready());
+    theme->SetThemeFile(folder.File("menu.skn"));
     menu.SetUIStyle(FromThemeFile);
     menu.SetFileTheme(theme);
     const TColor seen[] = {
@@ -54,7 +51,6 @@ TYPED_TEST(BothMenus, AReadyThemeGivesItsColoursOnlyToFromThemeFile) {
         menu.SelectedFontColor()};
     for (size_t i = 0; i < std::size(seen); ++i)
         EXPECT_EQ(seen[i], records[i].second) << records[i].first;
-    EXPECT_EQ(menu.BarWidth(), 26);
     TBitmap strip; // a picture the skin lacks is empty, also as a frame
     Fill(strip, 5, 5, clWhite);
     theme->GetThemeBitmapFrame(ThemeBitmapKey::SKIN2_TITLEBUTTONS, &strip, 16, 18);
@@ -63,84 +59,54 @@ TYPED_TEST(BothMenus, AReadyThemeGivesItsColoursOnlyToFromThemeFile) {
     EXPECT_EQ(menu.Color(), GetBuiltinColor(WinXP, ThemeRow::MenuItemColor));
 }
 
-TYPED_TEST(BothMenus, StyleDefaultsAndTheMacOSHeights) {
+TYPED_TEST(BothMenus, TheFramesStyleAndTheMacOSHeights) {
     TForm form(nullptr);
     auto* frame = new TsuiForm(&form);
     frame->SetParent(&form);
     frame->SetUIStyle(MacOS);
     TypeParam menu(&form);
-    EXPECT_EQ(menu.UIStyle(), MacOS); // from the frame on the owner form
-    EXPECT_TRUE(menu.OwnerDraw());
+    EXPECT_EQ(menu.UIStyle(), MacOS);
     menu.SetOwnerDraw(false);
-    EXPECT_TRUE(menu.OwnerDraw());
     EXPECT_TRUE(menu.IsOwnerDraw());
-    EXPECT_EQ(menu.SeparatorHeight(), 12);
-    EXPECT_EQ(menu.SeparatorColor(), clBlack);
+    EXPECT_EQ(GetPropValue(menu, "OwnerDraw"), TPropValue(true));
     menu.SetSeparatorHeight(30);
     menu.SetMenuItemHeight(30);
     EXPECT_EQ(menu.SeparatorHeight(), 12);
     EXPECT_EQ(menu.MenuItemHeight(), (std::is_same_v<TypeParam, TsuiMainMenu> ? 30 : 20));
-    menu.SetUIStyle(WinXP);
-    menu.SetSeparatorHeight(30);
-    EXPECT_EQ(menu.SeparatorHeight(), 30);
-    EXPECT_EQ(GetPropValue(menu, "OwnerDraw"), TPropValue(true));
 }
 
 // Stored values come after the style and win; a stored file theme, resolved last, applies the
-// style again. Items read from the layout get the handlers once it is loaded.
-TEST(MenuLayout, StoredValuesWinUntilTheStoredFileThemeAppliesTheStyleAgain) {
+// style again. Items of a loaded layout get the handlers.
+TEST(MenuLayout, StoredValuesWinUntilAStoredFileThemeAppliesTheStyleAgain) {
     TForm form(nullptr);
-    form.ReadLayoutText("object F: TForm\n"
-                        "  object Theme: TsuiFileTheme\n"
-                        "  end\n"
-                        "  object Themed: TsuiPopupMenu\n"
-                        "    UIStyle = WinXP\n"
-                        "    Color = 1193046\n"
-                        "    FileTheme = Theme\n"
-                        "  end\n"
-                        "  object Plain: TsuiMainMenu\n"
-                        "    UIStyle = WinXP\n"
-                        "    Color = 1193046\n"
-                        "    MenuItemHeight = 30\n"
-                        "    object Open: TMenuItem\n"
-                        "      Caption = 'Open'\n"
-                        "    end\n"
-                        "  end\n"
-                        "end\n",
+    form.ReadLayoutText("object F: TForm\n  object Theme: TsuiFileTheme\n  end\n"
+                        "  object Themed: TsuiPopupMenu\n    UIStyle = WinXP\n"
+                        "    Color = 1193046\n    FileTheme = Theme\n  end\n"
+                        "  object Plain: TsuiMainMenu\n    UIStyle = WinXP\n    Color = 1193046\n"
+                        "    object Open: TMenuItem\n      Caption = 'Open'\n    end\n  end\nend\n",
                         "menus.layout");
     auto* themed = As<TsuiPopupMenu>(form.FindComponent("Themed"));
     auto* plain = As<TsuiMainMenu>(form.FindComponent("Plain"));
     ASSERT_TRUE(themed && plain);
     EXPECT_EQ(themed->Color(), GetBuiltinColor(WinXP, ThemeRow::MenuItemColor));
     EXPECT_EQ(plain->Color(), 0x123456);
-    EXPECT_EQ(plain->MenuItemHeight(), 30);
     EXPECT_TRUE(plain->Items()->Items(0)->OnDrawItem);
 }
 
 TEST(MainMenuImages, TheOwnCheckMarksStandInWhileNoListIsAssigned) {
     TComponent owner(nullptr);
     TsuiMainMenu menu(&owner);
-    EXPECT_EQ(menu.Images(), nullptr);
-    EXPECT_TRUE(menu.IsOwnerDraw());
     auto images = SolidImages(0x3070B0);
     menu.SetImages(images.get());
     EXPECT_EQ(menu.Images(), images.get());
-    menu.SetImages(nullptr);
-    EXPECT_EQ(menu.Images(), nullptr);
-    EXPECT_TRUE(menu.IsOwnerDraw());
-    menu.SetImages(images.get());
-    images.reset();
-    EXPECT_EQ(menu.Images(), nullptr);
-    EXPECT_TRUE(menu.IsOwnerDraw());
-    // The own list draws no item image: a checked item with an index shows the check mark.
-    TMenuItem* item = AddItem(menu, "Ab");
-    item->SetChecked(true);
-    item->SetImageIndex(0);
-    auto shown = DrawThrough(menu, item, 100, 21, false);
-    EXPECT_EQ(PixelOf(*shown, 2, 10), GetBuiltinColor(DeepBlue, ThemeRow::MenuSideBarColor));
+    for (bool freed : {false, true}) {
+        freed ? images.reset() : menu.SetImages(nullptr);
+        EXPECT_EQ(menu.Images(), nullptr);
+        EXPECT_TRUE(menu.IsOwnerDraw());
+        menu.SetImages(images.get());
+    }
 }
 
-// Records what the main menu asks of its frame.
 class TRecordingFrame : public TsuiForm {
 public:
     using TsuiForm::TsuiForm;
@@ -155,20 +121,15 @@ TEST(MainMenuFrame, TheMenuTellsItsFrameAndForgetsAFrameThatWent) {
     TsuiMainMenu menu(&form);
     auto* frame = new TRecordingFrame(&form);
     menu.SetForm(frame);
-    AddItem(menu, "File");
-    EXPECT_EQ(frame->calls, "refresh ");
-    frame->calls.clear();
+    TMenuItem* item = AddItem(menu, "File");
     menu.AttachItemHandlers();
     menu.SetUseSystemFont(false);
-    EXPECT_EQ(frame->calls, "rebuild font ");
-    EXPECT_TRUE(menu.Items()->Items(0)->OnDrawItem);
-    frame->calls.clear();
     form.SetDesigning(true);
-    menu.Items()->Items(0)->SetCaption("Edit");
-    EXPECT_EQ(frame->calls, "refresh rebuild ");
+    item->SetCaption("Edit");
+    EXPECT_EQ(frame->calls, "refresh rebuild font refresh rebuild ");
     frame->Free();
     EXPECT_EQ(menu.Form(), nullptr);
-    menu.Items()->Items(0)->SetCaption("View"); // nothing to tell
+    item->SetCaption("View"); // nothing to tell
 }
 
 } // namespace
