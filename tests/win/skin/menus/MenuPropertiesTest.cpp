@@ -1,5 +1,5 @@
-// Both skinned menus: references, file-theme look, style rules, stored layouts, and what the
-// main menu asks of the skinned frame.
+// Both skinned menus: references, file-theme look, style rules, and what the main menu asks
+// of the skinned frame.
 #include "tests/win/skin/menus/MenuTestSupport.h"
 
 #include "skin/SUIForm.h"
@@ -73,24 +73,6 @@ TYPED_TEST(BothMenus, TheFramesStyleAndTheMacOSHeights) {
     menu.SetMenuItemHeight(30);
     EXPECT_EQ(menu.SeparatorHeight(), 12);
     EXPECT_EQ(menu.MenuItemHeight(), (std::is_same_v<TypeParam, TsuiMainMenu> ? 30 : 20));
-}
-
-// Stored values come after the style and win; a stored file theme, resolved last, applies the
-// style again. Items of a loaded layout get the handlers.
-TEST(MenuLayout, StoredValuesWinUntilAStoredFileThemeAppliesTheStyleAgain) {
-    TForm form(nullptr);
-    form.ReadLayoutText("object F: TForm\n  object Theme: TsuiFileTheme\n  end\n"
-                        "  object Themed: TsuiPopupMenu\n    UIStyle = WinXP\n"
-                        "    Color = 1193046\n    FileTheme = Theme\n  end\n"
-                        "  object Plain: TsuiMainMenu\n    UIStyle = WinXP\n    Color = 1193046\n"
-                        "    object Open: TMenuItem\n      Caption = 'Open'\n    end\n  end\nend\n",
-                        "menus.layout");
-    auto* themed = As<TsuiPopupMenu>(form.FindComponent("Themed"));
-    auto* plain = As<TsuiMainMenu>(form.FindComponent("Plain"));
-    ASSERT_TRUE(themed && plain);
-    EXPECT_EQ(themed->Color(), GetBuiltinColor(WinXP, ThemeRow::MenuItemColor));
-    EXPECT_EQ(plain->Color(), 0x123456);
-    EXPECT_TRUE(plain->Items()->Items(0)->OnDrawItem);
 }
 
 TEST(MainMenuImages, TheOwnCheckMarksStandInWhileNoListIsAssigned) {

@@ -13,26 +13,6 @@ TColor ItemPixel(HWND window, TMenu& menu, int index, int x, int y) {
                : -1;
 }
 
-class PopupOnScreen : public ::testing::TestWithParam<TsuiUIStyle> {};
-
-// Items added after construction get the handlers when the menu is built.
-TEST_P(PopupOnScreen, ItemsAddedLaterAreDrawnInTheStyle) {
-    const TsuiUIStyle style = GetParam();
-    TComponent owner(nullptr);
-    TsuiPopupMenu menu(&owner);
-    menu.SetUIStyle(style);
-    AddItem(menu, "First");
-    AddItem(menu, "Second");
-    const TColor mac = PixelOf(*Picture("MACOS_MENU_BAR"), 0, 10);
-    const TColor bar = style == MacOS ? mac : GetBuiltinColor(style, ThemeRow::MenuSideBarColor);
-    const TColor back = style == MacOS ? mac : GetBuiltinColor(style, ThemeRow::MenuItemColor);
-    EXPECT_TRUE(PopupUntil(menu, [&](HWND w) {
-        return ItemPixel(w, menu, 1, 2, 10) == bar && ItemPixel(w, menu, 1, 60, 10) == back;
-    }));
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryStyle, PopupOnScreen, ::testing::ValuesIn(kBuiltinStyles));
-
 // Read at once: under Wine the menu's own surface covers the frame again when it is copied
 // to the screen.
 TEST(FlatMenu, TheOpenMenuWindowGetsTheFlatFrame) {
