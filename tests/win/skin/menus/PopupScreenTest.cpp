@@ -85,15 +85,17 @@ DWORD GdiObjects() {
     return n;
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<DWORD*>(count);
+    return TRUE;
+}
+
 // USER objects, or where the system does not count them, the windows of this thread.
 DWORD UserObjects() {
     if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
         return n;
     DWORD n = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<DWORD*>(count) > 0; },
-        reinterpret_cast<LPARAM>(&n));
+    EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&n));
     return n;
 }
 
