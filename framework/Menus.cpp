@@ -649,8 +649,12 @@ void TPopupMenu::Popup(int x, int y) {
     const UINT align = alignment_ == paRight    ? TPM_RIGHTALIGN
                        : alignment_ == paCenter ? TPM_CENTERALIGN
                                                 : TPM_LEFTALIGN;
+    // Without the foreground the menu gets no keys and stays open after clicks elsewhere; the
+    // posted message ends the menu mode Windows keeps until the owner receives one.
+    SetForegroundWindow(window_.Get());
     const UINT command = static_cast<UINT>(TrackPopupMenu(
         Handle(), align | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, window_.Get(), nullptr));
+    PostMessageA(window_.Get(), WM_NULL, 0, 0);
     if (TMenuItem* item = FindItemByCommand(command))
         item->Click();
 }

@@ -136,11 +136,13 @@ class TMenu : public TComponent {
 
     // The root item; the menu's entries are its children.
     TMenuItem* Items() const { return items_.get(); }
-    TCustomImageList* Images() const { return images_; }
-    void SetImages(TCustomImageList* images);
+    // Descendants may stand in a list of their own or fix the flag; IsOwnerDraw reads what
+    // this class holds.
+    virtual TCustomImageList* Images() const { return images_; }
+    virtual void SetImages(TCustomImageList* images);
     // Items are owner-drawn when this is set or the menu has images.
-    bool OwnerDraw() const { return ownerDraw_; }
-    void SetOwnerDraw(bool ownerDraw);
+    virtual bool OwnerDraw() const { return ownerDraw_; }
+    virtual void SetOwnerDraw(bool ownerDraw);
     bool IsOwnerDraw() const { return ownerDraw_ || images_ != nullptr; }
     TMenuAutoFlag AutoHotkeys() const { return autoHotkeys_; }
     void SetAutoHotkeys(TMenuAutoFlag flag) { autoHotkeys_ = flag; }
@@ -205,8 +207,10 @@ class TPopupMenu : public TMenu {
     TPopupAlignment Alignment() const { return alignment_; }
     void SetAlignment(TPopupAlignment a) { alignment_ = a; }
     // Runs OnPopup, shows the menu at a screen point until it closes and clicks the chosen
-    // item. The menu's own hidden window receives its measuring and drawing messages.
-    void Popup(int x, int y);
+    // item. The menu's own hidden window receives its measuring and drawing messages; it is
+    // made the foreground window first, so that the menu takes the keyboard and closes when
+    // the user clicks elsewhere.
+    virtual void Popup(int x, int y);
     // The hidden window that owns the menu while it is open (made by the first Popup).
     HWND WindowHandle() const { return window_.Get(); }
 

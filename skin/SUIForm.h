@@ -20,6 +20,13 @@ class TsuiForm : public TCustomPanel {
     bool UIStyleAutoUpdateSub() const { return autoUpdateSub_; }
     void SetUIStyleAutoUpdateSub(bool v) { autoUpdateSub_ = v; }
 
+    // What the main menu shown in the frame's menu bar asks of the frame: buttons made anew
+    // from the top-level items, their captions and enabled states copied, the bar's font taken
+    // from the menu. Nothing until the frame has a menu bar.
+    virtual void RebuildMenuBar() {}
+    virtual void RefreshMenuBarItems() {}
+    virtual void ApplyMenuBarFont() {}
+
 protected:
     void Notification(TComponent* component, TOperation operation) override;
 

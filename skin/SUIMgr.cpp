@@ -109,13 +109,11 @@ void TsuiFileTheme::GetThemeBitmapFrame(ThemeBitmapKey key, TBitmap* dest, int f
     if (!dest)
         return;
     TBitmap* source = GetThemeBitmap(key);
-    if (frameIndex != 0 && frameCount != 0) {
-        if (source)
-            CutFrameFromStrip(source, dest, frameCount, frameIndex);
-        return;
-    }
-    if (source)
-        dest->Assign(source);
-    else
+    // A picture the skin lacks counts as empty, whether a frame or the whole was asked for.
+    if (!source)
         dest->Assign(nullptr);
+    else if (frameIndex != 0 && frameCount != 0)
+        CutFrameFromStrip(source, dest, frameCount, frameIndex);
+    else
+        dest->Assign(source);
 }

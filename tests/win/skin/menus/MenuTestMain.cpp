@@ -1,0 +1,5 @@
+#include "tests/win/support/Pump.h"
+
+int main(int argc, char** argv) {
+    return RunUiTests(argc, argv);
+}
