@@ -52,7 +52,7 @@ TEST_F(LaunchTest, ToolInABlankFolderStartsAndTheWindowStaysHiddenUntilItEnds) {
     EXPECT_FALSE(call.Verb);
     EXPECT_FALSE(call.Directory);
     EXPECT_EQ(call.Owner, nullptr);
-    EXPECT_EQ(call.Mask, 0x40u);
+    EXPECT_EQ(call.Mask, static_cast<ULONG>(SEE_MASK_NOCLOSEPROCESS));
     EXPECT_EQ(call.Show, 5);
     EXPECT_EQ(call.RecordSize, sizeof(SHELLEXECUTEINFOA));
     EXPECT_TRUE(call.WindowVisible) << "hidden only once the tool has started";
@@ -94,8 +94,8 @@ struct TSystemShellCall {
 
 DWORD WINAPI CallSystemShell(LPVOID data) {
     auto* call = static_cast<TSystemShellCall*>(data);
-    call->ExResult = call->Shell.ShellExecuteEx(&call->Info);
-    call->OpenResult = reinterpret_cast<INT_PTR>(call->Shell.ShellExecute(
+    call->ExResult = call->Shell.StartProcess(&call->Info);
+    call->OpenResult = reinterpret_cast<INT_PTR>(call->Shell.OpenDocument(
         nullptr, "open", call->File.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return 0;
 }
