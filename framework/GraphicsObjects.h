@@ -63,6 +63,7 @@ protected:
         stale_ = true;
         TGraphicsObject::Changed();
     }
+    // The GDI object, made by Self::Create when there is none or it is stale; stays owned here.
     auto Cached() const {
         if (!handle_ || stale_) {
             handle_.Reset(Self::Create(values_));
