@@ -69,7 +69,7 @@ TEST_F(LaunchTest, ToolInABlankFolderStartsAndTheWindowStaysHiddenUntilItEnds) {
 
 TEST_F(LaunchTest, LaunchingLeavesNoHandleOpen) {
     keys.SetLocation(ToolCatalogue::VideoEditor.FirstId, scratch.Folder("Editor"));
-    Install("Editor", "clipworks.exe");
+    Install("Editor", ToolCatalogue::VideoEditor.ProgramFile);
     TRecordingShell shell;
     ClickAnswering("btnVideoEditor"); // first use settles the shell's own handles
     ASSERT_EQ(log.Lines("tool").size(), 1u);
