@@ -17,8 +17,7 @@ VFC_DESCRIBE(TfrmMain) {
     b.Method<&TfrmMain::btnAudioConverterClick, TNotifyEvent>("btnAudioConverterClick");
     b.Method<&TfrmMain::btnAudioRecorderClick, TNotifyEvent>("btnAudioRecorderClick");
     b.Method<&TfrmMain::btnScreenRecorderMouseEnter, TNotifyEvent>("btnScreenRecorderMouseEnter");
-    b.Method<&TfrmMain::btnSlideVideoMakerMouseEnter, TNotifyEvent>(
-        "btnSlideVideoMakerMouseEnter");
+    b.Method<&TfrmMain::btnSlideVideoMakerMouseEnter, TNotifyEvent>("btnSlideVideoMakerMouseEnter");
     b.Method<&TfrmMain::btnVideoDVDMakerMouseEnter, TNotifyEvent>("btnVideoDVDMakerMouseEnter");
     b.Method<&TfrmMain::btnVideoEditorMouseEnter, TNotifyEvent>("btnVideoEditorMouseEnter");
     b.Method<&TfrmMain::btnDVDRipperMouseEnter, TNotifyEvent>("btnDVDRipperMouseEnter");
@@ -38,9 +37,15 @@ template <class T> T* TfrmMain::Find(std::string_view name) const {
     return As<T>(FindComponent(name));
 }
 
-TImage* TfrmMain::Image1() const { return Find<TImage>("Image1"); }
-TLabel* TfrmMain::lblTitle() const { return Find<TLabel>("lblTitle"); }
-TLabel* TfrmMain::lblDes() const { return Find<TLabel>("lblDes"); }
+TImage* TfrmMain::Image1() const {
+    return Find<TImage>("Image1");
+}
+TLabel* TfrmMain::lblTitle() const {
+    return Find<TLabel>("lblTitle");
+}
+TLabel* TfrmMain::lblDes() const {
+    return Find<TLabel>("lblDes");
+}
 TsuiImageButton* TfrmMain::Button(std::string_view name) const {
     return Find<TsuiImageButton>(name);
 }
@@ -57,13 +62,15 @@ void TfrmMain::Image1MouseEnter(TObject*) {
 void TfrmMain::Image1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
     // Any button, any keys: hand the window to the system's move loop.
     ReleaseCapture();
-    SendMessageA(Handle(), WM_SYSCOMMAND, 0xF012, 0);
+    SendMessageA(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
 }
 
-void TfrmMain::btnCloseClick(TObject*) { Close(); }
+void TfrmMain::btnCloseClick(TObject*) {
+    Close();
+}
 
 void TfrmMain::btnHomepageClick(TObject*) {
-    Application->Shell().ShellExecute(nullptr, "open", std::string(Endpoints::WebSite).c_str(),
+    Application->Shell().OpenDocument(nullptr, "open", std::string(Endpoints::WebSite).c_str(),
                                       nullptr, nullptr, SW_SHOWNORMAL);
 }
 
@@ -76,8 +83,12 @@ void TfrmMain::btnSlideVideoMakerClick(TObject*) {
 void TfrmMain::btnVideoDVDMakerClick(TObject*) {
     RunToolWorkflow(ToolCatalogue::VideoDVDMaker, *this);
 }
-void TfrmMain::btnVideoEditorClick(TObject*) { RunToolWorkflow(ToolCatalogue::VideoEditor, *this); }
-void TfrmMain::btnDVDRipperClick(TObject*) { RunToolWorkflow(ToolCatalogue::DVDRipper, *this); }
+void TfrmMain::btnVideoEditorClick(TObject*) {
+    RunToolWorkflow(ToolCatalogue::VideoEditor, *this);
+}
+void TfrmMain::btnDVDRipperClick(TObject*) {
+    RunToolWorkflow(ToolCatalogue::DVDRipper, *this);
+}
 void TfrmMain::btnVideoConverterClick(TObject*) {
     RunToolWorkflow(ToolCatalogue::VideoConverter, *this);
 }

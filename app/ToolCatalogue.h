@@ -1,6 +1,8 @@
 // The eight tools of the family, the web endpoints, and the fixed texts of the launch workflow.
 #pragma once
 
+#include <windows.h>
+
 #include <array>
 #include <string_view>
 
@@ -49,13 +51,14 @@ constexpr std::string_view InstallerFolder = "/velmoracenter/";
 } // namespace Endpoints
 
 namespace LaunchTexts {
-constexpr std::string_view UninstallKeyPrefix = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+constexpr std::string_view UninstallKeyPrefix =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr std::string_view UninstallKeySuffix = "_is1";
 constexpr std::string_view InstallLocationValue = "InstallLocation";
 constexpr std::string_view Downloader = "TovoDownloader.exe";
 constexpr std::string_view DownloadOffer = "Download the core function files now?\t\n"
                                            "Click Cancel to download it manually.\t\n"
                                            "Click OK to start downloading automatically.";
-constexpr unsigned DownloadOfferFlags = 0x21; // MB_OKCANCEL | MB_ICONQUESTION
-constexpr unsigned long RegistryAccess = 0x20019; // KEY_READ, no view flag
+constexpr unsigned DownloadOfferFlags = MB_OKCANCEL | MB_ICONQUESTION;
+constexpr unsigned long RegistryAccess = KEY_READ; // no view flag
 } // namespace LaunchTexts

@@ -24,7 +24,8 @@ std::string LookupInstallLocation(std::string_view uninstallId) {
     TRegistry registry(LaunchTexts::RegistryAccess);
     registry.SetRootKey(HKEY_LOCAL_MACHINE);
     const std::string path = std::string(LaunchTexts::UninstallKeyPrefix) +
-                             std::string(uninstallId) + std::string(LaunchTexts::UninstallKeySuffix);
+                             std::string(uninstallId) +
+                             std::string(LaunchTexts::UninstallKeySuffix);
     if (!registry.OpenKeyReadOnly(path))
         return {};
     return registry.ReadString(std::string(LaunchTexts::InstallLocationValue));
@@ -58,7 +59,7 @@ bool RunAndWait(const char* file, const char* parameters, TCustomForm& window) {
     info.lpFile = file;
     info.lpParameters = parameters;
     info.nShow = SW_SHOW;
-    if (!Application->Shell().ShellExecuteEx(&info))
+    if (!Application->Shell().StartProcess(&info))
         return false;
     TOwnedKernelHandle process(info.hProcess);
     window.Hide();
@@ -94,11 +95,11 @@ void RunToolWorkflow(const TToolEntry& tool, TCustomForm& window) {
     std::string path = ResolveProgramPath(tool);
     if (!FileExists(path)) {
         const std::string text(LaunchTexts::DownloadOffer);
-        const int answer = MessageBoxA(window.HandleAllocated() ? window.Handle() : nullptr,
-                                       text.c_str(), Application->Title().c_str(),
-                                       LaunchTexts::DownloadOfferFlags);
+        const int answer =
+            MessageBoxA(window.HandleAllocated() ? window.Handle() : nullptr, text.c_str(),
+                        Application->Title().c_str(), LaunchTexts::DownloadOfferFlags);
         if (answer == IDCANCEL) {
-            Application->Shell().ShellExecute(nullptr, "open", DownloadPageAddress().c_str(),
+            Application->Shell().OpenDocument(nullptr, "open", DownloadPageAddress().c_str(),
                                               nullptr, nullptr, SW_SHOWNORMAL);
             return;
         }

@@ -37,7 +37,7 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    if (FindResourceA(Instance(), "MAINICON", MAKEINTRESOURCEA(14))) // RT_GROUP_ICON
+    if (FindResourceA(Instance(), "MAINICON", RT_GROUP_ICON))
         icon_->LoadFromResourceName(Instance(), "MAINICON");
     for (const TClassInfo* info : {&TForm::StaticClass(), &TApplicationEvents::StaticClass()})
         classes_.Register(*info);
@@ -51,7 +51,7 @@ void TApplication::AdoptForm(TCustomForm* form, bool readLayout) {
         std::string name = form->ClassName();
         std::transform(name.begin(), name.end(), name.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        if (FindResourceA(Instance(), name.c_str(), MAKEINTRESOURCEA(10)))
+        if (FindResourceA(Instance(), name.c_str(), RT_RCDATA))
             form->ReadLayoutResource(name);
     }
     form->DoCreate();

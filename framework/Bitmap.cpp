@@ -198,7 +198,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
         GdiFlush();
         auto* p = static_cast<uint32_t*>(bits);
         for (size_t i = 0, n = static_cast<size_t>(width_) * height_; i < n; ++i)
-            p[i] |= 0xFF000000u;
+            p[i] |= AlphaMask;
     }
     Replace(std::move(fresh), width_, height_, format, bits);
     Changed();
@@ -247,7 +247,7 @@ TColor TBitmap::TransparentColor() const {
     if (!handle_)
         return clDefault;
     const COLORREF c = GetPixel(SourceDC(), 0, 0);
-    return c == CLR_INVALID ? clDefault : static_cast<TColor>(c & 0xFFFFFF);
+    return c == CLR_INVALID ? clDefault : static_cast<TColor>(c & RgbMask);
 }
 
 void TBitmap::SetTransparentColor(TColor color) {
@@ -421,7 +421,7 @@ void TBitmap::LoadFromMemory(const uint8_t* data, size_t size) {
 
 // An RT_BITMAP resource is a BMP file image without its 14-byte file header.
 void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name) {
-    HRSRC info = FindResourceA(instance, name.c_str(), MAKEINTRESOURCEA(2)); // RT_BITMAP
+    HRSRC info = FindResourceA(instance, name.c_str(), RT_BITMAP);
     HGLOBAL resource = info ? LoadResource(instance, info) : nullptr;
     const void* data = resource ? LockResource(resource) : nullptr;
     if (!data)
@@ -466,7 +466,7 @@ std::vector<uint32_t> TBitmap::CopyPixels() const {
     GdiFlush();
     std::memcpy(pixels.data(), bits, pixels.size() * 4);
     for (uint32_t& p : pixels)
-        p &= 0xFFFFFF;
+        p &= RgbMask;
     return pixels;
 }
 

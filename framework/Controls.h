@@ -42,8 +42,8 @@ template <> const TEnumInfo& EnumInfoOf<TAnchorKind>();
 template <> const TEnumInfo& EnumInfoOf<TBiDiMode>();
 template <> const TEnumInfo& EnumInfoOf<TShiftStateFlag>();
 
-using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X,
-                                int Y)>;
+using TMouseEvent =
+    TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = TEvent<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
@@ -79,8 +79,7 @@ protected:
 
 private:
     TControl* control_;
-    HDC ownDC_ = nullptr;
-    HWND ownWindow_ = nullptr;
+    TWindowDC ownDC_;
 };
 
 class TControl : public TComponent {

@@ -1,16 +1,19 @@
 // Canvases on controls, non-windowed controls and custom controls with a Paint operation.
+#include "framework/CanvasScope.h"
 #include "framework/Controls.h"
 
-VFC_DESCRIBE(TControlCanvas) { (void)b; }
+VFC_DESCRIBE(TControlCanvas) {
+    (void)b;
+}
 
-TControlCanvas::~TControlCanvas() { FreeHandle(); }
+TControlCanvas::~TControlCanvas() {
+    FreeHandle();
+}
 
 void TControlCanvas::FreeHandle() {
     if (ownDC_) {
         SetHandle(nullptr);
-        ReleaseDC(ownWindow_, ownDC_);
-        ownDC_ = nullptr;
-        ownWindow_ = nullptr;
+        ownDC_.Reset();
     }
 }
 
@@ -27,56 +30,51 @@ void TControlCanvas::CreateHandle() {
     }
     if (!window)
         return;
-    ownWindow_ = window;
-    ownDC_ = GetDC(window);
+    ownDC_ = TWindowDC(window);
     if (!ownDC_)
         return;
     if (offset.X || offset.Y) {
-        SetViewportOrgEx(ownDC_, offset.X, offset.Y, nullptr);
-        IntersectClipRect(ownDC_, 0, 0, control_->Width(), control_->Height());
+        SetViewportOrgEx(ownDC_.Get(), offset.X, offset.Y, nullptr);
+        IntersectClipRect(ownDC_.Get(), 0, 0, control_->Width(), control_->Height());
     }
-    SetHandle(ownDC_);
+    SetHandle(ownDC_.Get());
 }
 
-VFC_DESCRIBE(TGraphicControl) { (void)b; }
+VFC_DESCRIBE(TGraphicControl) {
+    (void)b;
+}
 
 TGraphicControl::TGraphicControl(TComponent* owner)
     : TControl(owner), canvas_(std::make_unique<TControlCanvas>(this)) {}
 
-TGraphicControl::~TGraphicControl() { canvas_->FreeHandle(); }
+TGraphicControl::~TGraphicControl() {
+    canvas_->FreeHandle();
+}
 
 void TGraphicControl::WndProc(TMessage& m) {
     if (m.Msg == WM_PAINT && m.WParam) {
         canvas_->FreeHandle();
-        canvas_->SetHandle(reinterpret_cast<HDC>(m.WParam));
-        try {
-            canvas_->Font()->Assign(Font());
-            Paint();
-        } catch (...) {
-            canvas_->SetHandle(nullptr);
-            throw;
-        }
-        canvas_->SetHandle(nullptr);
+        const TCanvasBinding binding(*canvas_, reinterpret_cast<HDC>(m.WParam));
+        canvas_->Font()->Assign(Font());
+        Paint();
         return;
     }
     TControl::WndProc(m);
 }
 
-VFC_DESCRIBE(TCustomControl) { (void)b; }
+VFC_DESCRIBE(TCustomControl) {
+    (void)b;
+}
 
 TCustomControl::TCustomControl(TComponent* owner)
     : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>(this)) {}
 
-TCustomControl::~TCustomControl() { canvas_->FreeHandle(); }
+TCustomControl::~TCustomControl() {
+    canvas_->FreeHandle();
+}
 
 void TCustomControl::PaintWindow(HDC dc) {
     canvas_->FreeHandle();
-    canvas_->SetHandle(dc);
-    try {
-        Paint();
-    } catch (...) {
-        canvas_->SetHandle(nullptr);
-        throw;
-    }
-    canvas_->SetHandle(nullptr);
+    const TCanvasBinding binding(*canvas_, dc);
+    Paint();
 }

@@ -1,5 +1,6 @@
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
+#include "framework/WindowClass.h"
 
 VFC_DESCRIBE(TImage) {
     b.Property("Picture", &TImage::Picture, &TImage::SetPicture);
@@ -71,19 +72,9 @@ constexpr char kTimerWindowClass[] = "VfcTimerWindow";
 }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (!GetClassInfoExA(instance, kTimerWindowClass, &existing)) {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = TimerWndProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = kTimerWindowClass;
-        RegisterClassExA(&wc);
-    }
+    RegisterWindowClass({.Name = kTimerWindowClass, .Procedure = TimerWndProc});
     window_.Reset(CreateWindowExA(0, kTimerWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  instance, nullptr));
+                                  GetModuleHandleA(nullptr), nullptr));
     SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

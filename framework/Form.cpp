@@ -5,6 +5,11 @@
 
 #include <algorithm>
 
+namespace {
+// The menu identifier of the first MDI child in the window menu.
+constexpr UINT kFirstMdiChildId = 0xFF00;
+} // namespace
+
 template <> const TEnumInfo& EnumInfoOf<TFormBorderStyle>() {
     static const TEnumInfo info{
         "TFormBorderStyle",
@@ -91,7 +96,7 @@ TCustomForm::~TCustomForm() {
 
 void TCustomForm::ReadLayoutResource(const std::string& resourceName) {
     HINSTANCE instance = Application->Instance();
-    HRSRC found = FindResourceA(instance, resourceName.c_str(), MAKEINTRESOURCEA(10)); // RT_RCDATA
+    HRSRC found = FindResourceA(instance, resourceName.c_str(), RT_RCDATA);
     if (!found)
         throw std::runtime_error("stored layout " + resourceName + " not found");
     HGLOBAL loaded = LoadResource(instance, found);
@@ -186,7 +191,7 @@ void TCustomForm::CreateWnd() {
     defWndProc_ = formStyle_ == fsMDIChild ? DefMDIChildProcA : DefWindowProcA;
     TWinControl::CreateWnd();
     if (formStyle_ == fsMDIForm && !clientHandle_) {
-        CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
+        CLIENTCREATESTRUCT ccs{nullptr, kFirstMdiChildId};
         clientHandle_ = CreateWindowExA(
             WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, 0,

@@ -1,6 +1,9 @@
 // Ownership of GDI handles as a matter of type: a TOwned...Handle frees what it holds, a plain
-// handle (HBITMAP, HDC, ...) is only borrowed. All owners here are move-only.
+// handle (HBITMAP, HDC, ...) is only borrowed. All owners here are move-only. The guards of
+// window, paint and saved DC state are in framework/DcGuards.h.
 #pragma once
+
+#include "framework/DcGuards.h"
 
 #include <windows.h>
 
@@ -78,40 +81,6 @@ public:
     explicit operator bool() const { return dc_ != nullptr; }
 
 private:
-    HDC dc_ = nullptr;
-};
-
-// A window's device context, released to the window again at the end: the client area
-// (GetDC) or the whole window with its frame (GetWindowDC). A null window means the screen.
-class TWindowDC {
-public:
-    enum TArea { Client, WholeWindow };
-    explicit TWindowDC(HWND window, TArea area = Client)
-        : window_(window), dc_(area == Client ? GetDC(window) : GetWindowDC(window)) {}
-    ~TWindowDC() {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-    TWindowDC(TWindowDC&& other) noexcept
-        : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
-    TWindowDC& operator=(TWindowDC&& other) noexcept {
-        if (this != &other) {
-            if (dc_)
-                ReleaseDC(window_, dc_);
-            window_ = other.window_;
-            dc_ = std::exchange(other.dc_, nullptr);
-        }
-        return *this;
-    }
-    TWindowDC(const TWindowDC&) = delete;
-    TWindowDC& operator=(const TWindowDC&) = delete;
-
-    HDC Get() const { return dc_; }
-    HWND Window() const { return window_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HWND window_ = nullptr;
     HDC dc_ = nullptr;
 };
 

@@ -4,8 +4,8 @@
 
 COLORREF ColorToRGB(TColor color) {
     if (IsSystemColor(color))
-        return GetSysColor(static_cast<int>(static_cast<uint32_t>(color) & 0xFFu));
-    return static_cast<COLORREF>(color) & 0xFFFFFFu;
+        return GetSysColor(static_cast<int>(static_cast<uint32_t>(color) & SystemColorIndexMask));
+    return static_cast<COLORREF>(color) & RgbMask;
 }
 
 VFC_DESCRIBE(TGraphicsObject) {
@@ -33,28 +33,17 @@ VFC_DESCRIBE(TFont) {
     b.Property("Style", &TFont::Style, &TFont::SetStyle).WithDefault(0);
 }
 
-void TFont::Changed() {
-    // The old object may still be selected into a canvas: it goes when the new one is made.
-    stale_ = true;
-    TGraphicsObject::Changed();
-}
-
 void TFont::SetName(const std::string& name) {
-    if (name.empty() || name == name_)
-        return;
-    name_ = name;
-    Changed();
+    if (!name.empty())
+        Change(&TFontValues::Name, name);
 }
 
 void TFont::SetHeight(int height) {
-    if (height == height_)
-        return;
-    height_ = height;
-    Changed();
+    Change(&TFontValues::Height, height);
 }
 
 int TFont::Size() const {
-    return -MulDiv(height_, 72, PixelsPerInch);
+    return -MulDiv(values_.Height, 72, PixelsPerInch);
 }
 
 void TFont::SetSize(int points) {
@@ -62,49 +51,40 @@ void TFont::SetSize(int points) {
 }
 
 void TFont::SetColor(TColor color) {
-    if (color == color_)
-        return;
-    color_ = color;
     // The colour is not part of the font object: keep the handle, only tell the owner.
-    TGraphicsObject::Changed();
+    ChangeAside(&TFontValues::Color, color);
 }
 
 void TFont::SetStyle(TFontStyles style) {
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
+    Change(&TFontValues::Style, style);
 }
 
 void TFont::SetCharset(int charset) {
-    if (charset == charset_)
-        return;
-    charset_ = charset;
-    Changed();
+    Change(&TFontValues::Charset, charset);
+}
+
+HFONT TFont::Create(const TFontValues& values) {
+    LOGFONTA lf{};
+    lf.lfHeight = values.Height;
+    lf.lfWeight = values.Style.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = values.Style.Contains(fsItalic);
+    lf.lfUnderline = values.Style.Contains(fsUnderline);
+    lf.lfStrikeOut = values.Style.Contains(fsStrikeOut);
+    lf.lfCharSet = static_cast<BYTE>(values.Charset);
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH;
+    lstrcpynA(lf.lfFaceName, values.Name.c_str(), LF_FACESIZE);
+    HFONT font = CreateFontIndirectA(&lf);
+    if (!font)
+        throw EGraphicsError("cannot create font " + values.Name);
+    return font;
 }
 
 HFONT TFont::Handle() const {
     retired_.Reset();
-    if (!handle_ || stale_) {
-        LOGFONTA lf{};
-        lf.lfHeight = height_;
-        lf.lfWeight = style_.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
-        lf.lfItalic = style_.Contains(fsItalic);
-        lf.lfUnderline = style_.Contains(fsUnderline);
-        lf.lfStrikeOut = style_.Contains(fsStrikeOut);
-        lf.lfCharSet = static_cast<BYTE>(charset_);
-        lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-        lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-        lf.lfQuality = DEFAULT_QUALITY;
-        lf.lfPitchAndFamily = DEFAULT_PITCH;
-        lstrcpynA(lf.lfFaceName, name_.c_str(), LF_FACESIZE);
-        HFONT font = CreateFontIndirectA(&lf);
-        if (!font)
-            throw EGraphicsError("cannot create font " + name_);
-        handle_.Reset(font);
-        stale_ = false;
-    }
-    return handle_.Get();
+    return Cached();
 }
 
 void TFont::SetHandle(HFONT font) {
@@ -119,36 +99,20 @@ void TFont::SetHandle(HFONT font) {
     retired_ = std::move(handle_);
     handle_.Reset(font);
     stale_ = false;
-    name_ = lf.lfFaceName;
-    height_ = lf.lfHeight;
-    charset_ = lf.lfCharSet;
-    style_ = {};
+    values_.Name = lf.lfFaceName;
+    values_.Height = lf.lfHeight;
+    values_.Charset = lf.lfCharSet;
+    TFontStyles& style = values_.Style = {};
     if (lf.lfWeight >= FW_BOLD)
-        style_.Include(fsBold);
+        style.Include(fsBold);
     if (lf.lfItalic)
-        style_.Include(fsItalic);
+        style.Include(fsItalic);
     if (lf.lfUnderline)
-        style_.Include(fsUnderline);
+        style.Include(fsUnderline);
     if (lf.lfStrikeOut)
-        style_.Include(fsStrikeOut);
+        style.Include(fsStrikeOut);
     // The adopted object stays: only the owner is told.
     TGraphicsObject::Changed();
-}
-
-void TFont::Assign(const TPersistent* source) {
-    auto* other = As<TFont>(source);
-    if (!other) {
-        TGraphicsObject::Assign(source);
-        return;
-    }
-    if (other == this)
-        return;
-    name_ = other->name_;
-    height_ = other->height_;
-    color_ = other->color_;
-    style_ = other->style_;
-    charset_ = other->charset_;
-    Changed();
 }
 
 // ----------------------------------------------------------------------------------------------
@@ -186,69 +150,17 @@ VFC_DESCRIBE(TPen) {
     b.Property("Width", &TPen::Width, &TPen::SetWidth).WithDefault(1);
 }
 
-void TPen::Changed() {
-    // The old object may still be selected into a canvas: it goes when the new one is made.
-    stale_ = true;
-    TGraphicsObject::Changed();
-}
-
-void TPen::SetColor(TColor color) {
-    if (color == color_)
-        return;
-    color_ = color;
-    Changed();
-}
-
 void TPen::SetWidth(int width) {
-    if (width < 0)
-        width = 0;
-    if (width == width_)
-        return;
-    width_ = width;
-    Changed();
+    Change(&TPenValues::Width, width < 0 ? 0 : width);
 }
 
-void TPen::SetStyle(TPenStyle style) {
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
-}
-
-void TPen::SetMode(TPenMode mode) {
-    if (mode == mode_)
-        return;
-    mode_ = mode;
-    // The mode is DC state, not part of the pen object.
-    TGraphicsObject::Changed();
-}
-
-HPEN TPen::Handle() const {
-    if (!handle_ || stale_) {
-        static constexpr int styles[] = {PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
-                                         PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
-        HPEN pen = CreatePen(styles[style_], width_, ColorToRGB(color_));
-        if (!pen)
-            throw EGraphicsError("cannot create pen");
-        handle_.Reset(pen);
-        stale_ = false;
-    }
-    return handle_.Get();
-}
-
-void TPen::Assign(const TPersistent* source) {
-    auto* other = As<TPen>(source);
-    if (!other) {
-        TGraphicsObject::Assign(source);
-        return;
-    }
-    if (other == this)
-        return;
-    color_ = other->color_;
-    width_ = other->width_;
-    style_ = other->style_;
-    mode_ = other->mode_;
-    Changed();
+HPEN TPen::Create(const TPenValues& values) {
+    static constexpr int styles[] = {PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
+                                     PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
+    HPEN pen = CreatePen(styles[values.Style], values.Width, ColorToRGB(values.Color));
+    if (!pen)
+        throw EGraphicsError("cannot create pen");
+    return pen;
 }
 
 // ----------------------------------------------------------------------------------------------
@@ -266,64 +178,34 @@ VFC_DESCRIBE(TBrush) {
     b.Property("Style", &TBrush::Style, &TBrush::SetStyle).WithDefault(bsSolid);
 }
 
-void TBrush::Changed() {
-    // The old object may still be selected into a canvas: it goes when the new one is made.
-    stale_ = true;
-    TGraphicsObject::Changed();
-}
-
 void TBrush::SetColor(TColor color) {
-    if (color == color_ && style_ != bsClear)
+    if (color == values_.Color && values_.Style != bsClear)
         return;
-    color_ = color;
-    if (style_ == bsClear)
-        style_ = bsSolid;
+    values_.Color = color;
+    if (values_.Style == bsClear)
+        values_.Style = bsSolid;
     Changed();
 }
 
-void TBrush::SetStyle(TBrushStyle style) {
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
-}
-
-HBRUSH TBrush::Handle() const {
-    if (!handle_ || stale_) {
-        LOGBRUSH lb{};
-        lb.lbColor = ColorToRGB(color_);
-        switch (style_) {
-        case bsSolid:
-            lb.lbStyle = BS_SOLID;
-            break;
-        case bsClear:
-            lb.lbStyle = BS_NULL;
-            break;
-        default:
-            static constexpr int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,
-                                              HS_BDIAGONAL,  HS_CROSS,    HS_DIAGCROSS};
-            lb.lbStyle = BS_HATCHED;
-            lb.lbHatch = static_cast<ULONG_PTR>(hatches[style_ - bsHorizontal]);
-            break;
-        }
-        HBRUSH brush = CreateBrushIndirect(&lb);
-        if (!brush)
-            throw EGraphicsError("cannot create brush");
-        handle_.Reset(brush);
-        stale_ = false;
+HBRUSH TBrush::Create(const TBrushValues& values) {
+    LOGBRUSH lb{};
+    lb.lbColor = ColorToRGB(values.Color);
+    switch (values.Style) {
+    case bsSolid:
+        lb.lbStyle = BS_SOLID;
+        break;
+    case bsClear:
+        lb.lbStyle = BS_NULL;
+        break;
+    default:
+        static constexpr int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,
+                                          HS_BDIAGONAL,  HS_CROSS,    HS_DIAGCROSS};
+        lb.lbStyle = BS_HATCHED;
+        lb.lbHatch = static_cast<ULONG_PTR>(hatches[values.Style - bsHorizontal]);
+        break;
     }
-    return handle_.Get();
-}
-
-void TBrush::Assign(const TPersistent* source) {
-    auto* other = As<TBrush>(source);
-    if (!other) {
-        TGraphicsObject::Assign(source);
-        return;
-    }
-    if (other == this)
-        return;
-    color_ = other->color_;
-    style_ = other->style_;
-    Changed();
+    HBRUSH brush = CreateBrushIndirect(&lb);
+    if (!brush)
+        throw EGraphicsError("cannot create brush");
+    return brush;
 }

@@ -25,11 +25,71 @@ protected:
     virtual void Changed();
 };
 
+// What font, pen and brush share: their values in one struct `Values`, the GDI object made
+// from them (Self::Create) when first asked for and remade after a change, and Assign between
+// two objects of one kind. An object replaced by a change may still be selected into a canvas:
+// it is freed only when the new one is made.
+template <class Self, class Values, class OwnedHandle>
+class TGraphicsTool : public TGraphicsObject {
+public:
+    void Assign(const TPersistent* source) override {
+        const auto* other = As<Self>(source);
+        if (!other) {
+            TGraphicsObject::Assign(source);
+            return;
+        }
+        if (other == this)
+            return;
+        values_ = static_cast<const TGraphicsTool*>(other)->values_;
+        Changed();
+    }
+
+protected:
+    // A value the GDI object is made from: the object is remade on next use.
+    template <class Field, class Value> void Change(Field Values::*field, const Value& value) {
+        if (values_.*field == value)
+            return;
+        values_.*field = value;
+        Changed();
+    }
+    // A value kept beside the GDI object (a text colour, DC state): only the owner is told.
+    template <class Field, class Value> void ChangeAside(Field Values::*field, const Value& value) {
+        if (values_.*field == value)
+            return;
+        values_.*field = value;
+        TGraphicsObject::Changed();
+    }
+    void Changed() override {
+        stale_ = true;
+        TGraphicsObject::Changed();
+    }
+    // The GDI object, made by Self::Create when there is none or it is stale; stays owned here.
+    auto Cached() const {
+        if (!handle_ || stale_) {
+            handle_.Reset(Self::Create(values_));
+            stale_ = false;
+        }
+        return handle_.Get();
+    }
+
+    Values values_;
+    mutable OwnedHandle handle_;
+    mutable bool stale_ = false;
+};
+
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;
 template <> const TEnumInfo& EnumInfoOf<TFontStyle>();
 
-class TFont : public TGraphicsObject {
+struct TFontValues {
+    std::string Name = "Tahoma";
+    int Height = -11;
+    TColor Color = clWindowText;
+    TFontStyles Style;
+    int Charset = DEFAULT_CHARSET;
+};
+
+class TFont : public TGraphicsTool<TFont, TFontValues, TOwnedFontHandle> {
     VFC_CLASS(TFont, TGraphicsObject)
     static constexpr int PixelsPerInch = 96;
 
@@ -37,19 +97,19 @@ class TFont : public TGraphicsObject {
     TFont(const TFont&) = delete;
     TFont& operator=(const TFont&) = delete;
 
-    const std::string& Name() const { return name_; }
+    const std::string& Name() const { return values_.Name; }
     void SetName(const std::string& name);
     // Character height in pixels; negative values give the em height as with LOGFONT.
-    int Height() const { return height_; }
+    int Height() const { return values_.Height; }
     void SetHeight(int height);
     // Points at 96 dpi, derived from Height.
     int Size() const;
     void SetSize(int points);
-    TColor Color() const { return color_; }
+    TColor Color() const { return values_.Color; }
     void SetColor(TColor color);
-    TFontStyles Style() const { return style_; }
+    TFontStyles Style() const { return values_.Style; }
     void SetStyle(TFontStyles style);
-    int Charset() const { return charset_; }
+    int Charset() const { return values_.Charset; }
     void SetCharset(int charset);
 
     // The font object, created on first use. Stays owned by the font.
@@ -57,19 +117,11 @@ class TFont : public TGraphicsObject {
     // Adopts a font made elsewhere (CreateFontIndirectA); the fields follow its LOGFONT.
     void SetHandle(HFONT font);
 
-    void Assign(const TPersistent* source) override;
-
 private:
-    void Changed() override;
+    friend TGraphicsTool;
+    static HFONT Create(const TFontValues& values);
 
-    std::string name_ = "Tahoma";
-    int height_ = -11;
-    TColor color_ = clWindowText;
-    TFontStyles style_;
-    int charset_ = DEFAULT_CHARSET;
-    mutable TOwnedFontHandle handle_;
     mutable TOwnedFontHandle retired_;
-    mutable bool stale_ = false;
 };
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
@@ -97,33 +149,34 @@ enum TPenMode {
 template <> const TEnumInfo& EnumInfoOf<TPenMode>();
 int PenModeToRop2(TPenMode mode);
 
-class TPen : public TGraphicsObject {
+struct TPenValues {
+    TColor Color = clBlack;
+    int Width = 1;
+    TPenStyle Style = psSolid;
+    TPenMode Mode = pmCopy;
+};
+
+class TPen : public TGraphicsTool<TPen, TPenValues, TOwnedPenHandle> {
     VFC_CLASS(TPen, TGraphicsObject)
     TPen() = default;
     TPen(const TPen&) = delete;
     TPen& operator=(const TPen&) = delete;
 
-    TColor Color() const { return color_; }
-    void SetColor(TColor color);
-    int Width() const { return width_; }
+    TColor Color() const { return values_.Color; }
+    void SetColor(TColor color) { Change(&TPenValues::Color, color); }
+    int Width() const { return values_.Width; }
     void SetWidth(int width);
-    TPenStyle Style() const { return style_; }
-    void SetStyle(TPenStyle style);
-    TPenMode Mode() const { return mode_; }
-    void SetMode(TPenMode mode);
+    TPenStyle Style() const { return values_.Style; }
+    void SetStyle(TPenStyle style) { Change(&TPenValues::Style, style); }
+    TPenMode Mode() const { return values_.Mode; }
+    // The mode is DC state, not part of the pen object.
+    void SetMode(TPenMode mode) { ChangeAside(&TPenValues::Mode, mode); }
 
-    HPEN Handle() const;
-    void Assign(const TPersistent* source) override;
+    HPEN Handle() const { return Cached(); }
 
 private:
-    void Changed() override;
-
-    TColor color_ = clBlack;
-    int width_ = 1;
-    TPenStyle style_ = psSolid;
-    TPenMode mode_ = pmCopy;
-    mutable TOwnedPenHandle handle_;
-    mutable bool stale_ = false;
+    friend TGraphicsTool;
+    static HPEN Create(const TPenValues& values);
 };
 
 enum TBrushStyle {
@@ -138,26 +191,26 @@ enum TBrushStyle {
 };
 template <> const TEnumInfo& EnumInfoOf<TBrushStyle>();
 
-class TBrush : public TGraphicsObject {
+struct TBrushValues {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+class TBrush : public TGraphicsTool<TBrush, TBrushValues, TOwnedBrushHandle> {
     VFC_CLASS(TBrush, TGraphicsObject)
     TBrush() = default;
     TBrush(const TBrush&) = delete;
     TBrush& operator=(const TBrush&) = delete;
 
-    TColor Color() const { return color_; }
+    TColor Color() const { return values_.Color; }
     // Setting a colour on a clear brush makes it solid again.
     void SetColor(TColor color);
-    TBrushStyle Style() const { return style_; }
-    void SetStyle(TBrushStyle style);
+    TBrushStyle Style() const { return values_.Style; }
+    void SetStyle(TBrushStyle style) { Change(&TBrushValues::Style, style); }
 
-    HBRUSH Handle() const;
-    void Assign(const TPersistent* source) override;
+    HBRUSH Handle() const { return Cached(); }
 
 private:
-    void Changed() override;
-
-    TColor color_ = clWhite;
-    TBrushStyle style_ = bsSolid;
-    mutable TOwnedBrushHandle handle_;
-    mutable bool stale_ = false;
+    friend TGraphicsTool;
+    static HBRUSH Create(const TBrushValues& values);
 };

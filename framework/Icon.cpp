@@ -6,6 +6,11 @@
 #include <cstdlib>
 #include <vector>
 
+namespace {
+// The icon resource format CreateIconFromResourceEx is told to expect (version 3.0).
+constexpr DWORD kIconFormatVersion = 0x00030000;
+} // namespace
+
 VFC_DESCRIBE(TIcon) {
     (void)b;
 }
@@ -97,7 +102,7 @@ void TIcon::LoadFromMemory(const uint8_t* data, size_t size, int preferredSize) 
     // CreateIconFromResourceEx does not promise to leave its input alone.
     std::vector<uint8_t> image(data + u32(e + 12), data + u32(e + 12) + u32(e + 8));
     TOwnedIconHandle icon(CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()),
-                                                   TRUE, 0x00030000, bestSide, bestSide,
+                                                   TRUE, kIconFormatVersion, bestSide, bestSide,
                                                    LR_DEFAULTCOLOR));
     if (!icon)
         throw EGraphicsError("icon image cannot be read");

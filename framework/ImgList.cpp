@@ -126,7 +126,7 @@ int TCustomImageList::AddPieces(const std::vector<uint32_t>& pixels, int width, 
             for (int x = 0; x < width_; ++x) {
                 const size_t from = static_cast<size_t>(y) * width + piece * width_ + x;
                 const size_t to = static_cast<size_t>(y) * width_ + x;
-                image.Pixels[to] = pixels[from] & 0xFFFFFF;
+                image.Pixels[to] = pixels[from] & RgbMask;
                 if (!transparent.empty())
                     image.Transparent[to] = transparent[from];
             }
@@ -152,7 +152,7 @@ int TCustomImageList::Add(TBitmap* image, TBitmap* mask) {
         for (int y = 0; y < std::min(image->Height(), mask->Height()); ++y)
             for (int x = 0; x < std::min(image->Width(), mask->Width()); ++x)
                 transparent[static_cast<size_t>(y) * image->Width() + x] =
-                    (maskPixels[static_cast<size_t>(y) * mask->Width() + x] & 0xFFFFFF) == 0xFFFFFF;
+                    (maskPixels[static_cast<size_t>(y) * mask->Width() + x] & RgbMask) == RgbMask;
     }
     return AddPieces(pixels, image->Width(), image->Height(), transparent);
 }
@@ -168,7 +168,7 @@ int TCustomImageList::AddMasked(TBitmap* image, TColor maskColor) {
         const uint32_t rgb = (GetRValue(key) << 16) | (GetGValue(key) << 8) | GetBValue(key);
         transparent.resize(pixels.size());
         for (size_t i = 0; i < pixels.size(); ++i)
-            transparent[i] = (pixels[i] & 0xFFFFFF) == rgb;
+            transparent[i] = (pixels[i] & RgbMask) == rgb;
     }
     return AddPieces(pixels, image->Width(), image->Height(), transparent);
 }

@@ -1,7 +1,9 @@
 // Menu items, menus, the Windows menus built from them and the dispatch of owner drawing.
 #include "framework/Menus.h"
 
+#include "framework/CanvasScope.h"
 #include "framework/Forms.h"
+#include "framework/WindowClass.h"
 
 #include <algorithm>
 
@@ -19,7 +21,7 @@ template <> const TEnumInfo& EnumInfoOf<TPopupAlignment>() {
 // Shortcuts
 
 TShortCut ShortCut(WORD key, TShiftState shift) {
-    TShortCut result = static_cast<TShortCut>(key & 0xFF);
+    TShortCut result = static_cast<TShortCut>(key & scKeyMask);
     if (shift.Contains(ssShift))
         result |= scShift;
     if (shift.Contains(ssCtrl))
@@ -87,40 +89,6 @@ void AssignMenuFont(TFont* font) {
     font->SetColor(clMenuText);
 }
 
-// A DC on the screen for measuring, released when done.
-class TScreenDC {
-public:
-    TScreenDC() : dc_(GetDC(nullptr)) {}
-    ~TScreenDC() { ReleaseDC(nullptr, dc_); }
-    TScreenDC(const TScreenDC&) = delete;
-    TScreenDC& operator=(const TScreenDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-// A canvas over a borrowed DC whose state is put back afterwards.
-class TBorrowedCanvas {
-public:
-    explicit TBorrowedCanvas(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {
-        AssignMenuFont(canvas_.Font());
-        canvas_.SetHandle(dc);
-    }
-    ~TBorrowedCanvas() {
-        canvas_.SetHandle(nullptr);
-        RestoreDC(dc_, saved_);
-    }
-    TBorrowedCanvas(const TBorrowedCanvas&) = delete;
-    TBorrowedCanvas& operator=(const TBorrowedCanvas&) = delete;
-    TCanvas* Get() { return &canvas_; }
-
-private:
-    HDC dc_;
-    int saved_;
-    TCanvas canvas_;
-};
-
 template <class Visit> TMenuItem* FindInTree(TMenuItem* item, Visit matches) {
     for (int i = 0; i < item->Count(); ++i) {
         TMenuItem* child = item->Items(i);
@@ -135,7 +103,7 @@ template <class Visit> TMenuItem* FindInTree(TMenuItem* item, Visit matches) {
 } // namespace
 
 std::string ShortCutToText(TShortCut shortCut) {
-    const std::string key = KeyName(static_cast<WORD>(shortCut & 0xFF));
+    const std::string key = KeyName(static_cast<WORD>(shortCut & scKeyMask));
     if (key.empty())
         return {};
     std::string text;
@@ -511,8 +479,9 @@ bool TMenu::DispatchMenuMessage(TMessage& m) {
         TMenuItem* item = FindItemByData(measure->itemData);
         if (!item)
             return false;
-        TScreenDC screen;
+        const TWindowDC screen(nullptr);
         TBorrowedCanvas canvas(screen.Get());
+        AssignMenuFont(canvas->Font());
         int width = static_cast<int>(measure->itemWidth);
         int height = static_cast<int>(measure->itemHeight);
         item->MeasureItem(canvas.Get(), width, height);
@@ -529,6 +498,7 @@ bool TMenu::DispatchMenuMessage(TMessage& m) {
         if (!item)
             return false;
         TBorrowedCanvas canvas(draw->hDC);
+        AssignMenuFont(canvas->Font());
         const RECT& r = draw->rcItem;
         item->DrawItem(canvas.Get(), Rect(r.left, r.top, r.right, r.bottom),
                        (draw->itemState & ODS_SELECTED) != 0);
@@ -628,20 +598,10 @@ LRESULT CALLBACK TPopupMenu::MenuWindowProc(HWND hwnd, UINT msg, WPARAM wParam, 
 void TPopupMenu::Popup(int x, int y) {
     OnPopup(this);
     if (!window_) {
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        WNDCLASSEXA existing{};
-        existing.cbSize = sizeof(existing);
-        if (!GetClassInfoExA(instance, kPopupWindowClass, &existing)) {
-            WNDCLASSEXA wc{};
-            wc.cbSize = sizeof(wc);
-            wc.lpfnWndProc = MenuWindowProc;
-            wc.hInstance = instance;
-            wc.lpszClassName = kPopupWindowClass;
-            if (!RegisterClassExA(&wc))
-                throw std::runtime_error("cannot register the popup menu window class");
-        }
+        if (!RegisterWindowClass({.Name = kPopupWindowClass, .Procedure = MenuWindowProc}))
+            throw std::runtime_error("cannot register the popup menu window class");
         window_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, kPopupWindowClass, "", WS_POPUP, 0, 0, 0, 0,
-                                      nullptr, nullptr, instance, nullptr));
+                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
         if (!window_)
             throw std::runtime_error("cannot create the popup menu window");
         SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

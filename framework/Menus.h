@@ -22,6 +22,7 @@ class TMenuItem;
 // A key with modifiers: virtual key in the low byte, scShift / scCtrl / scAlt above it.
 using TShortCut = uint16_t;
 constexpr TShortCut scNone = 0;
+constexpr TShortCut scKeyMask = 0x00FF; // the virtual key
 constexpr TShortCut scShift = 0x2000;
 constexpr TShortCut scCtrl = 0x4000;
 constexpr TShortCut scAlt = 0x8000;

@@ -9,18 +9,18 @@
 class TShell {
 public:
     virtual ~TShell() = default;
-    virtual HINSTANCE ShellExecute(HWND owner, const char* verb, const char* file,
+    // A document or web address to open: ShellExecuteA's arguments and result.
+    virtual HINSTANCE OpenDocument(HWND owner, const char* verb, const char* file,
                                    const char* parameters, const char* directory, int show) = 0;
-    virtual BOOL ShellExecuteEx(SHELLEXECUTEINFOA* info) = 0;
+    // A program to start: ShellExecuteExA's record and result.
+    virtual BOOL StartProcess(SHELLEXECUTEINFOA* info) = 0;
 };
 
-// <windows.h> maps ShellExecute and ShellExecuteEx to the ANSI names: the calls below name the
-// system functions explicitly, never these methods.
 class TSystemShell : public TShell {
 public:
-    HINSTANCE ShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
+    HINSTANCE OpenDocument(HWND owner, const char* verb, const char* file, const char* parameters,
                            const char* directory, int show) override {
         return ::ShellExecuteA(owner, verb, file, parameters, directory, show);
     }
-    BOOL ShellExecuteEx(SHELLEXECUTEINFOA* info) override { return ::ShellExecuteExA(info); }
+    BOOL StartProcess(SHELLEXECUTEINFOA* info) override { return ::ShellExecuteExA(info); }
 };

@@ -72,12 +72,13 @@ UINT TLabel::DrawFormat() const {
 void TLabel::AdjustBounds() {
     if (!autoSize_ || HasState(csLoading) || !Parent() || !Parent()->HandleAllocated())
         return;
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
     RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
-    DrawTextA(dc, Text().empty() ? " " : Text().c_str(), -1, &r, DrawFormat() | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    {
+        const TWindowDC screen(nullptr);
+        const TScopedSelect font(screen.Get(), Font()->Handle());
+        DrawTextA(screen.Get(), Text().empty() ? " " : Text().c_str(), -1, &r,
+                  DrawFormat() | DT_CALCRECT);
+    }
     SetBounds(Left(), Top(), r.right, r.bottom);
 }
 

@@ -6,6 +6,12 @@
 // A colour laid out 0x00BBGGRR; 0xFF000000 + n names system colour n, resolved when drawn.
 using TColor = int32_t;
 
+// The colour bits of a pixel or COLORREF, the alpha (or system colour) byte above them, and the
+// system colour index below SystemColorBase.
+constexpr uint32_t RgbMask = 0x00FFFFFFu;
+constexpr uint32_t AlphaMask = 0xFF000000u;
+constexpr uint32_t SystemColorIndexMask = 0xFFu;
+
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clGray = 0x808080;
@@ -24,7 +30,7 @@ constexpr TColor clHighlight = SystemColorBase | 13;
 constexpr TColor clHighlightText = SystemColorBase | 14;
 
 constexpr bool IsSystemColor(TColor c) {
-    return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u;
+    return (static_cast<uint32_t>(c) & AlphaMask) == AlphaMask;
 }
 
 struct TPoint {

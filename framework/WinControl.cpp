@@ -1,10 +1,16 @@
 // TWinControl: the control's window, child controls, painting, focus and tab order.
 #include "framework/Controls.h"
 #include "framework/Forms.h"
+#include "framework/WindowClass.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
+// Messages from here up are registered at run time (RegisterWindowMessage): never the
+// framework's own.
+constexpr UINT kRegisteredMessageBase = 0xC000;
+
 // Hands the control being created to StdWndProc, which binds it to its first message.
 thread_local TWinControl* creatingControl = nullptr;
 
@@ -108,21 +114,13 @@ void TWinControl::CreateParams(TCreateParams& p) {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& p) {
+    if (!RegisterWindowClass({.Name = p.WinClassName.c_str(),
+                              .Procedure = StdWndProc,
+                              .Style = p.ClassStyle,
+                              .Cursor = p.ClassCursor,
+                              .Background = p.ClassBackground}))
+        throw std::runtime_error("cannot register window class " + p.WinClassName);
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (!GetClassInfoExA(instance, p.WinClassName.c_str(), &existing)) {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = p.ClassStyle;
-        wc.lpfnWndProc = StdWndProc;
-        wc.hInstance = instance;
-        wc.hCursor = p.ClassCursor;
-        wc.hbrBackground = p.ClassBackground;
-        wc.lpszClassName = p.WinClassName.c_str();
-        if (!RegisterClassExA(&wc))
-            throw std::runtime_error("cannot register window class " + p.WinClassName);
-    }
     creatingControl = this;
     HWND hwnd =
         CreateWindowExA(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y,
@@ -188,7 +186,7 @@ void TWinControl::RecreateWnd() {
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-    if (m.Msg >= CM_BASE && m.Msg < 0xC000) {
+    if (m.Msg >= CM_BASE && m.Msg < kRegisteredMessageBase) {
         // Framework notifications never reach Windows.
         if (m.Msg == CM_DIALOGKEY || m.Msg == CM_DIALOGCHAR || m.Msg == CM_FOCUSCHANGED)
             Broadcast(m);
@@ -295,7 +293,7 @@ void TWinControl::WndProc(TMessage& m) {
         return;
     case WM_SETCURSOR:
         if (Application->ScreenCursor() != crDefault) {
-            ::SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); // IDC_WAIT
+            ::SetCursor(LoadCursorA(nullptr, IDC_WAIT));
             m.Result = 1;
             return;
         }
@@ -431,22 +429,16 @@ void TWinControl::KeyUp(WORD&, TShiftState) {}
 void TWinControl::KeyPress(char&) {}
 
 void TWinControl::PaintHandler(TMessage& m) {
+    // A DC in WParam is the caller's; otherwise this is a real paint.
+    std::optional<TPaintDC> paint;
     HDC dc = reinterpret_cast<HDC>(m.WParam);
-    PAINTSTRUCT ps{};
     if (!dc)
-        dc = BeginPaint(handle_, &ps);
-    try {
-        int saved = SaveDC(dc);
+        dc = paint.emplace(handle_).Get();
+    {
+        const TSavedDC saved(dc);
         PaintWindow(dc);
-        RestoreDC(dc, saved);
-        PaintControls(dc, nullptr);
-    } catch (...) {
-        if (!m.WParam)
-            EndPaint(handle_, &ps);
-        throw;
     }
-    if (!m.WParam)
-        EndPaint(handle_, &ps);
+    PaintControls(dc, nullptr);
 }
 
 void TWinControl::PaintWindow(HDC) {}
@@ -465,13 +457,12 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
         RECT r{c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height()};
         if (!RectVisible(dc, &r))
             continue;
-        int saved = SaveDC(dc);
+        const TSavedDC saved(dc);
         POINT origin;
         GetViewportOrgEx(dc, &origin);
         SetViewportOrgEx(dc, origin.x + c->Left(), origin.y + c->Top(), nullptr);
         IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
         c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-        RestoreDC(dc, saved);
     }
 }
 

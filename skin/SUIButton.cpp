@@ -476,12 +476,11 @@ void PaintParentBackground(TCanvas& canvas, TControl* control) {
     if (!parent)
         return;
     HDC dc = canvas.Handle();
-    const int saved = SaveDC(dc);
+    const TSavedDC saved(dc);
     POINT origin;
     GetViewportOrgEx(dc, &origin);
     SetViewportOrgEx(dc, origin.x - control->Left(), origin.y - control->Top(), nullptr);
     IntersectClipRect(dc, 0, 0, parent->ClientWidth(), parent->ClientHeight());
     parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-    RestoreDC(dc, saved);
 }

@@ -1,6 +1,7 @@
 #include "skin/SUIMenu.h"
 
 #include "framework/Bitmap.h"
+#include "framework/CanvasScope.h"
 #include "framework/Forms.h"
 
 static_assert(sizeof(NONCLIENTMETRICSA) >= kNonClientMetricsSize);
@@ -69,41 +70,6 @@ void PaintMacPicture(TCanvas* canvas, const TRect& rect, const char* resource, i
     canvas->StretchDraw(rect, &picture);
 }
 
-// The window DC of the desktop: the whole screen, released when done.
-class TDesktopWindowDC {
-public:
-    TDesktopWindowDC() : window_(GetDesktopWindow()), dc_(GetWindowDC(window_)) {}
-    ~TDesktopWindowDC() {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-    TDesktopWindowDC(const TDesktopWindowDC&) = delete;
-    TDesktopWindowDC& operator=(const TDesktopWindowDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-// A canvas lent a DC for its lifetime, with the DC's clipping put back afterwards.
-class TLentCanvas {
-public:
-    explicit TLentCanvas(HDC dc) : dc_(dc), saved_(SaveDC(dc)) { canvas_.SetHandle(dc); }
-    ~TLentCanvas() {
-        canvas_.SetHandle(nullptr);
-        RestoreDC(dc_, saved_);
-    }
-    TLentCanvas(const TLentCanvas&) = delete;
-    TLentCanvas& operator=(const TLentCanvas&) = delete;
-    TCanvas& operator*() { return canvas_; }
-
-private:
-    HDC dc_;
-    int saved_;
-    TCanvas canvas_;
-};
-
 } // namespace
 
 void PaintMacMenuSeparator(TCanvas* canvas, TRect rect) {
@@ -122,10 +88,10 @@ void DrawFlatMenuFrame(HWND menuWindow, TColor frameColor, TColor edgeColor) {
     RECT w{};
     if (!menuWindow || !GetWindowRect(menuWindow, &w))
         return;
-    TDesktopWindowDC screen;
-    if (!screen.Get())
+    const TWindowDC screen(GetDesktopWindow(), TWindowDC::WholeWindow);
+    if (!screen)
         return;
-    TLentCanvas lent(screen.Get());
+    TBorrowedCanvas lent(screen.Get());
     TCanvas& canvas = *lent;
     // The top edge line runs one pixel past the right edge: keep it on the window.
     IntersectClipRect(screen.Get(), w.left, w.top, w.right, w.bottom);

@@ -112,50 +112,42 @@ void SplitRGB(TColor color, uint8_t& r, uint8_t& g, uint8_t& b) {
 
 namespace {
 
-void HorizontalLine(TCanvas* canvas, const TRect& rect, int y, TColor color) {
+// One line of a gradient: a horizontal line at `at` (down) or a vertical one (across).
+void GradientLine(TCanvas* canvas, const TRect& rect, bool down, int at, TColor color) {
     canvas->Pen()->SetColor(color);
-    canvas->MoveTo(rect.Left, y);
-    canvas->LineTo(rect.Right, y);
+    canvas->MoveTo(down ? rect.Left : at, down ? at : rect.Top);
+    canvas->LineTo(down ? rect.Right : at, down ? at : rect.Bottom);
 }
 
-void VerticalLine(TCanvas* canvas, const TRect& rect, int x, TColor color) {
-    canvas->Pen()->SetColor(color);
-    canvas->MoveTo(x, rect.Top);
-    canvas->LineTo(x, rect.Bottom);
+// The end lines in the two colours exactly, the lines between them blended per component.
+void PaintGradient(TCanvas* canvas, const TRect& rect, bool down, TColor fromColor,
+                   TColor toColor) {
+    const int first = down ? rect.Top : rect.Left;
+    const int end = down ? rect.Bottom : rect.Right;
+    if (!canvas || end <= first)
+        return;
+    uint8_t r0, g0, b0, r1, g1, b1;
+    SplitRGB(fromColor, r0, g0, b0);
+    SplitRGB(toColor, r1, g1, b1);
+    GradientLine(canvas, rect, down, first, fromColor);
+    for (int at = first + 1; at <= end - 2; ++at) {
+        auto step = [&](int c0, int c1) {
+            return down ? GradientDownComponent(c0, c1, first, end, at)
+                        : GradientAcrossComponent(c0, c1, first, end, at);
+        };
+        GradientLine(canvas, rect, down, at, ComposeRGB(step(r0, r1), step(g0, g1), step(b0, b1)));
+    }
+    GradientLine(canvas, rect, down, end - 1, toColor);
 }
 
 } // namespace
 
 void PaintGradientDown(TCanvas* canvas, TRect rect, TColor fromColor, TColor toColor) {
-    if (!canvas || rect.Bottom <= rect.Top)
-        return;
-    uint8_t r0, g0, b0, r1, g1, b1;
-    SplitRGB(fromColor, r0, g0, b0);
-    SplitRGB(toColor, r1, g1, b1);
-    HorizontalLine(canvas, rect, rect.Top, fromColor);
-    for (int y = rect.Top + 1; y <= rect.Bottom - 2; ++y) {
-        auto step = [&](int c0, int c1) {
-            return GradientDownComponent(c0, c1, rect.Top, rect.Bottom, y);
-        };
-        HorizontalLine(canvas, rect, y, ComposeRGB(step(r0, r1), step(g0, g1), step(b0, b1)));
-    }
-    HorizontalLine(canvas, rect, rect.Bottom - 1, toColor);
+    PaintGradient(canvas, rect, true, fromColor, toColor);
 }
 
 void PaintGradientAcross(TCanvas* canvas, TRect rect, TColor fromColor, TColor toColor) {
-    if (!canvas || rect.Right <= rect.Left)
-        return;
-    uint8_t r0, g0, b0, r1, g1, b1;
-    SplitRGB(fromColor, r0, g0, b0);
-    SplitRGB(toColor, r1, g1, b1);
-    VerticalLine(canvas, rect, rect.Left, fromColor);
-    for (int x = rect.Left + 1; x <= rect.Right - 2; ++x) {
-        auto step = [&](int c0, int c1) {
-            return GradientAcrossComponent(c0, c1, rect.Left, rect.Right, x);
-        };
-        VerticalLine(canvas, rect, x, ComposeRGB(step(r0, r1), step(g0, g1), step(b0, b1)));
-    }
-    VerticalLine(canvas, rect, rect.Right - 1, toColor);
+    PaintGradient(canvas, rect, false, fromColor, toColor);
 }
 
 void FrameRectColored(TCanvas* canvas, TRect rect, TColor color) {

@@ -1,19 +1,59 @@
-"""The launcher window as the end-to-end tests expect it: its controls, their pictures and texts,
-and the picture at rest composed from the source pictures in the assets folder."""
+"""The launcher window as the end-to-end tests expect it: its controls read from the stored
+layout the program is built with (app/MainFrm.layout), their pictures, and the picture at rest
+composed from the source pictures in the assets folder."""
 
 import os
+import re
 from dataclasses import dataclass
 
 import numpy as np
 
 from winedriver.screen import load_picture
 
-TITLE = "Velmora Free Center"
-WIDTH, HEIGHT = 800, 480
-WELCOME = "Velmora Free Center - 100% Free,Includes 8 Video/Audio Tools."
+LAYOUT_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir,
+                           "app", "MainFrm.layout")
 
-# lblDes: left, top, width, height (window coordinates).
-DESCRIPTION_AREA = (39, 62, 641, 24)
+_OBJECT = re.compile(r"object\s+(\w+)\s*:\s*(\w+)$")
+_PROPERTY = re.compile(r"([\w.]+)\s*=\s*(.+)$")
+
+
+def _value(text):
+    """A property value: integers as int, quoted text as str (with '' and #n), the rest as is."""
+    if re.fullmatch(r"-?\d+", text):
+        return int(text)
+    if text.startswith("'") or text.startswith("#"):
+        out = []
+        for quoted, code in re.findall(r"'((?:[^']|'')*)'|#(\d+)", text):
+            out.append(chr(int(code)) if code else quoted.replace("''", "'"))
+        return "".join(out)
+    return text
+
+
+def read_layout(path=LAYOUT_FILE):
+    """The root object and its children of a stored layout, each as a dict of its properties
+    with its class under "class"; children in creation order."""
+    root, stack = None, []
+    with open(path, encoding="ascii") as f:
+        for number, raw in enumerate(f, 1):
+            line = raw.split("//", 1)[0].strip()
+            if not line:
+                continue
+            if match := _OBJECT.match(line):
+                node = {"name": match[1], "class": match[2], "children": []}
+                if stack:
+                    stack[-1]["children"].append(node)
+                else:
+                    root = node
+                stack.append(node)
+            elif line == "end":
+                stack.pop()
+            elif (match := _PROPERTY.match(line)) and stack:
+                stack[-1][match[1]] = _value(match[2].strip())
+            else:
+                raise ValueError(f"{path}:{number}: cannot read {line!r}")
+    if root is None or stack:
+        raise ValueError(f"{path}: not one complete object")
+    return root
 
 
 @dataclass(frozen=True)
@@ -24,11 +64,8 @@ class Button:
     width: int
     height: int
     tab_order: int
-    text: str | None  # description shown while the pointer is on it; None: leaves it alone
-
-    @property
-    def is_tool(self):
-        return self.text is not None
+    is_tool: bool  # shows its description while the pointer is on it (has OnMouseEnter)
+    transparent: bool
 
     @property
     def picture_stem(self):
@@ -38,28 +75,22 @@ class Button:
         return self.left + self.width // 2, self.top + self.height // 2
 
 
+_FORM = read_layout()
+_CHILDREN = {child["name"]: child for child in _FORM["children"]}
+
+TITLE = _FORM["Caption"]
+WIDTH, HEIGHT = _FORM["ClientWidth"], _FORM["ClientHeight"]
+
+# lblDes: left, top, width, height (window coordinates).
+DESCRIPTION_AREA = tuple(_CHILDREN["lblDes"][key] for key in ("Left", "Top", "Width", "Height"))
+
 BUTTONS = [
-    Button("btnVideoEditor", 39, 109, 243, 116, 3,
-           "Contains video cutter,video splitter and video joiner in one program."),
-    Button("btnVideoConverter", 293, 109, 230, 80, 0,
-           "Converting videos of all popular formats and more functions."),
-    Button("btnScreenRecorder", 39, 363, 243, 79, 1,
-           "Record screen activities and sounds into *.flv files."),
-    Button("btnAudioRecorder", 534, 296, 230, 146, 2,
-           "Record audio,internet radio or other sounds directly from your soundcard."),
-    Button("btnDVDRipper", 39, 236, 243, 116, 4,
-           "Rip DVD moive to all popular formats and more functions."),
-    Button("btnClose", 766, 11, 29, 20, 5, None),
-    Button("btnVideoDVDMaker", 293, 200, 230, 116, 6,
-           "Allows home movie enthusiasts to create DVD discs! "),
-    Button("btnSlideVideoMaker", 293, 327, 230, 115, 7,
-           "Create video file from a series of photo images and music files."),
-    Button("btnAudioConverter", 534, 109, 230, 173, 8,
-           "Converting audios of all popular formats and rip cd songs."),
-    Button("btnHomepage", 686, 59, 78, 24, 9, None),
+    Button(c["name"], c["Left"], c["Top"], c["Width"], c["Height"], c["TabOrder"],
+           "OnMouseEnter" in c, c.get("Transparent") == "True")
+    for c in _FORM["children"] if c["class"] == "TsuiImageButton"
 ]
 
-TRANSPARENT_BUTTONS = {"btnClose"}
+TRANSPARENT_BUTTONS = {b.name for b in BUTTONS if b.transparent}
 STATES = ("Normal", "MouseOn", "MouseDown")
 
 

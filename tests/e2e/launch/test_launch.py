@@ -20,6 +20,7 @@ import unittest
 TESTS_E2E = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, TESTS_E2E)
 
+import catalogue  # noqa: E402
 import layout  # noqa: E402
 from winedriver import wine  # noqa: E402
 from winedriver.registry import RecordingBrowser  # noqa: E402
@@ -28,9 +29,9 @@ from winedriver.xvfb import Xvfb  # noqa: E402
 
 ARGS = {}
 UNINSTALL = r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall"
-CLIPWORKS_ID = "{6A1C83E5-D27B-4f90-9B35-C8E04F17A26D}"  # btnVideoEditor
-SOUNDSHIFT_IDS = ("{0D73F5B8-C641-4E2A-B9D7-581A2E06C3F4}",  # btnAudioConverter
-                  "{F5A92E36-0B8D-4C71-A4E3-7D26B190C85A}")
+CLIPWORKS = catalogue.TOOLS["VideoEditor"]  # btnVideoEditor
+SOUNDSHIFT = catalogue.TOOLS["AudioConverter"]  # btnAudioConverter
+DOWNLOADER = catalogue.TEXTS["Downloader"]
 
 
 windows_path = wine.windows_path
@@ -42,7 +43,7 @@ def reg(display, *args):
 
 
 def remove_keys(display):
-    for uninstall_id in (CLIPWORKS_ID, *SOUNDSHIFT_IDS):
+    for uninstall_id in (*CLIPWORKS.ids, *SOUNDSHIFT.ids):
         reg(display, "delete", rf"{UNINSTALL}\{uninstall_id}_is1", "/f")
 
 
@@ -83,7 +84,7 @@ class ToolLaunch(unittest.TestCase):
         program_dir = os.path.join(self.scratch, "Velmora Center")
         os.makedirs(program_dir)
         self.exe = shutil.copy(ARGS["exe"], program_dir)
-        shutil.copy(os.path.join(ARGS["fixtures"], "TovoDownloader.exe"), program_dir)
+        shutil.copy(os.path.join(ARGS["fixtures"], DOWNLOADER), program_dir)
         self.standin = shutil.copy(os.path.join(ARGS["fixtures"], "standin_tool.exe"), program_dir)
         self.log = StandinLog(os.path.join(self.scratch, "stand-ins.log"))
         self.release = os.path.join(self.scratch, "release")
@@ -135,8 +136,8 @@ class ToolLaunch(unittest.TestCase):
     def test_click_on_an_installed_tool_starts_it_with_the_window_unmapped(self):
         folder = os.path.join(self.scratch, "Clip Works")
         os.makedirs(folder)
-        program = shutil.copy(self.standin, os.path.join(folder, "clipworks.exe"))
-        key = rf"{UNINSTALL}\{CLIPWORKS_ID}_is1"
+        program = shutil.copy(self.standin, os.path.join(folder, CLIPWORKS.program))
+        key = rf"{UNINSTALL}\{CLIPWORKS.first_id}_is1"
         self.assertEqual(reg(self.display, "add", key, "/v", "InstallLocation",
                              "/t", "REG_SZ", "/d", windows_path(folder), "/f"), 0)
         self.start_launcher()
@@ -162,15 +163,15 @@ class ToolLaunch(unittest.TestCase):
         self.session.wait_until(lambda: self.log.lines("installed"), 15,
                                 "the stand-in downloader to install the tool")
         installed = os.path.join(self.scratch, "Sound Shift")
-        self.expect_tool_run_with_window_unmapped(os.path.join(installed, "SoundShift.exe"))
+        self.expect_tool_run_with_window_unmapped(os.path.join(installed, SOUNDSHIFT.program))
         self.assertEqual([row[0] for row in self.log.lines()],
                          ["downloader", "installed", "tool", "exit"])
         downloader = self.log.lines("downloader")[0]
-        address = "http://download.velmorafreecenter.com/velmoracenter/vfc-soundshift.exe"
+        address = catalogue.installer_address(SOUNDSHIFT)
         self.assertTrue(downloader[1].endswith(" " + address), downloader[1])
         self.assertEqual(downloader[2].lower(),
                          windows_path(os.path.join(os.path.dirname(self.exe),
-                                                   "TovoDownloader.exe")).lower())
+                                                   DOWNLOADER)).lower())
         self.assertEqual(offer(), None, "the offer is gone")
 
 

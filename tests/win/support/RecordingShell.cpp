@@ -1,7 +1,7 @@
 #include "tests/win/support/RecordingShell.h"
 
 namespace {
-// What ShellExecute returns on success: any value above 32.
+// What ShellExecuteA returns on success: any value above 32.
 constexpr INT_PTR kShellSuccess = 42;
 
 std::optional<std::string> TextOf(const char* text) {
@@ -22,14 +22,14 @@ TRecordingShell::~TRecordingShell() {
     Application->SetShell(nullptr);
 }
 
-HINSTANCE TRecordingShell::ShellExecute(HWND owner, const char* verb, const char* file,
+HINSTANCE TRecordingShell::OpenDocument(HWND owner, const char* verb, const char* file,
                                         const char* parameters, const char* directory, int show) {
     Opened.push_back(
         {owner, TextOf(verb), TextOf(file), TextOf(parameters), TextOf(directory), show});
     return reinterpret_cast<HINSTANCE>(kShellSuccess);
 }
 
-BOOL TRecordingShell::ShellExecuteEx(SHELLEXECUTEINFOA* info) {
+BOOL TRecordingShell::StartProcess(SHELLEXECUTEINFOA* info) {
     TExecuteCall call{info->cbSize,
                       info->fMask,
                       info->hwnd,
@@ -45,8 +45,7 @@ BOOL TRecordingShell::ShellExecuteEx(SHELLEXECUTEINFOA* info) {
                       false};
     switch (mode_) {
     case Forward:
-        // Straight to the system: TSystemShell's calls resolve to its own members, because
-        // <windows.h> renames them ShellExecuteA and ShellExecuteExA.
+        // Straight to the system.
         call.Result = ::ShellExecuteExA(info);
         break;
     case Fail:

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-// One call of ShellExecute (a document or web page to open) as it was made.
+// One call of OpenDocument (a document or web page to open) as it was made.
 struct TOpenCall {
     HWND Owner;
     std::optional<std::string> Verb, File, Parameters, Directory;
     int Show;
 };
 
-// One call of ShellExecuteEx (a program to start) as it was made, and what held at that moment.
+// One call of StartProcess (a program to start) as it was made, and what held at that moment.
 struct TExecuteCall {
     DWORD RecordSize;
     ULONG Mask;
@@ -42,9 +42,9 @@ public:
     TRecordingShell& operator=(const TRecordingShell&) = delete;
 
     void SetMode(TMode mode) { mode_ = mode; }
-    HINSTANCE ShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
+    HINSTANCE OpenDocument(HWND owner, const char* verb, const char* file, const char* parameters,
                            const char* directory, int show) override;
-    BOOL ShellExecuteEx(SHELLEXECUTEINFOA* info) override;
+    BOOL StartProcess(SHELLEXECUTEINFOA* info) override;
 
     std::vector<TOpenCall> Opened;
     std::vector<TExecuteCall> Executed;

@@ -111,7 +111,7 @@ TEST_F(LaunchTest, EachButtonHandsItsInstallerAddressToTheDownloader) {
         EXPECT_EQ(call.Parameters, std::string(Endpoints::DownloadServer) + "/velmoracenter/" +
                                        std::string(tool.Installer));
         EXPECT_EQ(call.RecordSize, sizeof(SHELLEXECUTEINFOA));
-        EXPECT_EQ(call.Mask, 0x40u);
+        EXPECT_EQ(call.Mask, static_cast<ULONG>(SEE_MASK_NOCLOSEPROCESS));
         EXPECT_EQ(call.Show, 5);
         EXPECT_EQ(call.Owner, nullptr);
         EXPECT_FALSE(call.Verb);

@@ -52,7 +52,7 @@ TEST_F(LaunchTest, ToolInABlankFolderStartsAndTheWindowStaysHiddenUntilItEnds) {
     EXPECT_FALSE(call.Verb);
     EXPECT_FALSE(call.Directory);
     EXPECT_EQ(call.Owner, nullptr);
-    EXPECT_EQ(call.Mask, 0x40u);
+    EXPECT_EQ(call.Mask, static_cast<ULONG>(SEE_MASK_NOCLOSEPROCESS));
     EXPECT_EQ(call.Show, 5);
     EXPECT_EQ(call.RecordSize, sizeof(SHELLEXECUTEINFOA));
     EXPECT_TRUE(call.WindowVisible) << "hidden only once the tool has started";
@@ -69,7 +69,7 @@ TEST_F(LaunchTest, ToolInABlankFolderStartsAndTheWindowStaysHiddenUntilItEnds) {
 
 TEST_F(LaunchTest, LaunchingLeavesNoHandleOpen) {
     keys.SetLocation(ToolCatalogue::VideoEditor.FirstId, scratch.Folder("Editor"));
-    Install("Editor", "clipworks.exe");
+    Install("Editor", ToolCatalogue::VideoEditor.ProgramFile);
     TRecordingShell shell;
     ClickAnswering("btnVideoEditor"); // first use settles the shell's own handles
     ASSERT_EQ(log.Lines("tool").size(), 1u);
@@ -94,8 +94,8 @@ struct TSystemShellCall {
 
 DWORD WINAPI CallSystemShell(LPVOID data) {
     auto* call = static_cast<TSystemShellCall*>(data);
-    call->ExResult = call->Shell.ShellExecuteEx(&call->Info);
-    call->OpenResult = reinterpret_cast<INT_PTR>(call->Shell.ShellExecute(
+    call->ExResult = call->Shell.StartProcess(&call->Info);
+    call->OpenResult = reinterpret_cast<INT_PTR>(call->Shell.OpenDocument(
         nullptr, "open", call->File.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return 0;
 }

@@ -57,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LaunchTest, FirstIdWinsWhenBothHoldALocation) {
     TRecordingShell shell(TRecordingShell::SucceedWithoutProcess);
-    const std::string first = Install("first", "SoundShift.exe");
-    Install("second", "SoundShift.exe");
+    const std::string first = Install("first", ToolCatalogue::AudioConverter.ProgramFile);
+    Install("second", ToolCatalogue::AudioConverter.ProgramFile);
     keys.SetLocation(ToolCatalogue::AudioConverter.FirstId, scratch.Path() + "\\first");
     keys.SetLocation(ToolCatalogue::AudioConverter.SecondId, scratch.Path() + "\\second");
 
@@ -70,7 +70,7 @@ TEST_F(LaunchTest, FirstIdWinsWhenBothHoldALocation) {
 TEST_F(LaunchTest, ExactlyOneBackslashJoinsLocationAndProgram) {
     TRecordingShell shell(TRecordingShell::SucceedWithoutProcess);
     const std::string folder = scratch.Folder("Video Editor");
-    const std::string program = Install("Video Editor", "clipworks.exe");
+    const std::string program = Install("Video Editor", ToolCatalogue::VideoEditor.ProgramFile);
     for (const std::string& location : {folder, folder + "\\"}) {
         SCOPED_TRACE(location);
         shell.Executed.clear();

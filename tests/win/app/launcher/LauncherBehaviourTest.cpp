@@ -6,7 +6,7 @@
 namespace {
 
 TEST_F(LauncherTest, PointingAtAToolButtonShowsItsText) {
-    for (const TButtonSpec& spec : kButtons) {
+    for (const TButtonSpec& spec : StoredButtons()) {
         form->Image1()->Perform(CM_MOUSEENTER);
         ASSERT_EQ(form->lblDes()->Caption(), kWelcome) << "the background restores the welcome";
         Button(spec.Name)->Perform(CM_MOUSEENTER);
@@ -17,15 +17,15 @@ TEST_F(LauncherTest, PointingAtAToolButtonShowsItsText) {
     Button("btnDVDRipper")->Perform(CM_MOUSEENTER);
     Button("btnClose")->Perform(CM_MOUSEENTER);
     Button("btnHomepage")->Perform(CM_MOUSEENTER);
-    EXPECT_EQ(form->lblDes()->Caption(),
-              "Rip DVD moive to all popular formats and more functions.");
-    EXPECT_EQ(std::string(kButtons[6].Text).back(), ' ') << "the DVD maker text ends in a blank";
+    EXPECT_EQ(form->lblDes()->Caption(), StoredButton("btnDVDRipper").Text);
+    EXPECT_EQ(std::string(StoredButton("btnVideoDVDMaker").Text).back(), ' ')
+        << "the DVD maker text ends in a blank";
 }
 
 TEST_F(LauncherTest, RealPointerMovesChangeTheDescriptionLine) {
     ASSERT_TRUE(MoveCursorUntil(Button("btnAudioConverter")->ClientToScreen({20, 20}),
                                 [&] { return Button("btnAudioConverter")->PointerInside(); }));
-    EXPECT_EQ(form->lblDes()->Caption(), kButtons[8].Text);
+    EXPECT_EQ(form->lblDes()->Caption(), StoredButton("btnAudioConverter").Text);
     // the background picture
     ASSERT_TRUE(MoveCursorUntil(form->ClientToScreen({400, 30}),
                                 [&] { return form->lblDes()->Caption() == kWelcome; }));
@@ -37,17 +37,17 @@ TEST_F(LauncherTest, RealPointerMovesChangeTheDescriptionLine) {
 }
 
 TEST_F(LauncherTest, TabWalksTheTenButtonsInTabOrderAndShiftTabWalksBack) {
-    const char* order[] = {"btnVideoConverter", "btnScreenRecorder",  "btnAudioRecorder",
-                           "btnVideoEditor",    "btnDVDRipper",       "btnClose",
-                           "btnVideoDVDMaker",  "btnSlideVideoMaker", "btnAudioConverter",
-                           "btnHomepage"};
+    std::vector<std::string> order(10);
+    for (const TButtonSpec& spec : StoredButtons())
+        order.at(static_cast<size_t>(spec.TabOrder)) = spec.Name;
+    ASSERT_EQ(std::count(order.begin(), order.end(), ""), 0) << "tab orders 0 to 9, once each";
     Button(order[0])->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return Button(order[0])->Focused(); }));
-    for (int i = 1; i <= 10; ++i) {
+    for (size_t i = 1; i <= 10; ++i) {
         PressKey(VK_TAB);
         EXPECT_TRUE(PumpUntil([&] { return Button(order[i % 10])->Focused(); })) << order[i % 10];
     }
-    for (int i = 9; i >= 0; --i) {
+    for (size_t i = 10; i-- > 0;) {
         PressKey(VK_TAB, {VK_SHIFT});
         EXPECT_TRUE(PumpUntil([&] { return Button(order[i])->Focused(); })) << order[i];
     }
@@ -107,7 +107,7 @@ TEST_F(LauncherTest, AnyPressOnTheBackgroundStartsTheSystemMove) {
         commands.clear();
         PostMessageA(form->Handle(), msg, keys, PointToLParam(400, 30));
         ASSERT_TRUE(PumpUntil([&] { return !commands.empty(); })) << msg;
-        EXPECT_EQ(commands.front().Command, 0xF012u);
+        EXPECT_EQ(commands.front().Command, static_cast<WPARAM>(SC_MOVE | HTCAPTION));
         EXPECT_EQ(commands.front().Param, 0);
         EXPECT_EQ(commands.front().CaptureAtTheTime, nullptr) << "the capture was released first";
         PostMessageA(form->Handle(), msg + 1, 0, PointToLParam(400, 30)); // the release

@@ -1,42 +1,85 @@
 // The launcher window, created once per program the way the program start creates it, and
-// the values its stored layout must hold, typed in independently of the layout file.
+// its buttons as the stored layout the program is built with describes them.
 #pragma once
 
 #include "app/MainFrm.h"
+#include "framework/LayoutParser.h"
 #include "tests/win/support/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 struct TButtonSpec {
-    const char* Name;
-    int Left, Top, Width, Height;
-    int TabOrder;
-    const char* PictureStem; // asset file names: <stem>_Normal.bmp and so on
-    const char* Text;        // description shown on pointer entry; null: none
+    std::string Name;
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    int TabOrder = 0;
+    std::string PictureStem;    // asset file names: <stem>_Normal.bmp and so on
+    const char* Text = nullptr; // description shown on pointer entry; null: none
 };
 
-inline const TButtonSpec kButtons[] = {
-    {"btnVideoEditor", 39, 109, 243, 116, 3, "VideoEditor",
-     "Contains video cutter,video splitter and video joiner in one program."},
-    {"btnVideoConverter", 293, 109, 230, 80, 0, "VideoConverter",
-     "Converting videos of all popular formats and more functions."},
-    {"btnScreenRecorder", 39, 363, 243, 79, 1, "ScreenRecorder",
-     "Record screen activities and sounds into *.flv files."},
-    {"btnAudioRecorder", 534, 296, 230, 146, 2, "AudioRecorder",
-     "Record audio,internet radio or other sounds directly from your soundcard."},
-    {"btnDVDRipper", 39, 236, 243, 116, 4, "DVDRipper",
-     "Rip DVD moive to all popular formats and more functions."},
-    {"btnClose", 766, 11, 29, 20, 5, "Close", nullptr},
-    {"btnVideoDVDMaker", 293, 200, 230, 116, 6, "VideoDVDMaker",
-     "Allows home movie enthusiasts to create DVD discs! "},
-    {"btnSlideVideoMaker", 293, 327, 230, 115, 7, "SlideVideoMaker",
-     "Create video file from a series of photo images and music files."},
-    {"btnAudioConverter", 534, 109, 230, 173, 8, "AudioConverter",
-     "Converting audios of all popular formats and rip cd songs."},
-    {"btnHomepage", 686, 59, 78, 24, 9, "Homepage", nullptr},
+// Which description each tool button shows.
+inline const std::pair<std::string_view, std::string_view> kDescriptions[] = {
+    {"btnScreenRecorder", DescriptionTexts::ScreenRecorder},
+    {"btnSlideVideoMaker", DescriptionTexts::SlideVideoMaker},
+    {"btnVideoDVDMaker", DescriptionTexts::VideoDVDMaker},
+    {"btnVideoEditor", DescriptionTexts::VideoEditor},
+    {"btnDVDRipper", DescriptionTexts::DVDRipper},
+    {"btnVideoConverter", DescriptionTexts::VideoConverter},
+    {"btnAudioConverter", DescriptionTexts::AudioConverter},
+    {"btnAudioRecorder", DescriptionTexts::AudioRecorder},
 };
 
-inline constexpr char kWelcome[] = "Velmora Free Center - 100% Free,Includes 8 Video/Audio Tools.";
+inline const std::string kWelcome(DescriptionTexts::Welcome);
+
+// The picture buttons of the stored layout resource, in creation order.
+inline const std::vector<TButtonSpec>& StoredButtons() {
+    static const std::vector<TButtonSpec> buttons = [] {
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        HRSRC found = FindResourceA(instance, "TFRMMAIN", RT_RCDATA);
+        HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+        const char* data = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+        if (!data)
+            throw std::runtime_error("no stored layout TFRMMAIN");
+        const TLayoutObject form =
+            ParseLayout(std::string_view(data, SizeofResource(instance, found)), "TFRMMAIN");
+        std::vector<TButtonSpec> specs;
+        for (const TLayoutObject& child : form.Children) {
+            if (child.ClassName != "TsuiImageButton")
+                continue;
+            TButtonSpec& spec = specs.emplace_back();
+            spec.Name = child.Name;
+            spec.PictureStem = child.Name.substr(3); // btnVideoEditor -> VideoEditor
+            const std::pair<const char*, int*> fields[] = {{"Left", &spec.Left},
+                                                           {"Top", &spec.Top},
+                                                           {"Width", &spec.Width},
+                                                           {"Height", &spec.Height},
+                                                           {"TabOrder", &spec.TabOrder}};
+            for (const TLayoutProperty& property : child.Properties)
+                for (const auto& [path, field] : fields)
+                    if (property.Path == path)
+                        *field = static_cast<int>(property.Value.Int);
+            for (const auto& [name, text] : kDescriptions)
+                if (name == spec.Name)
+                    spec.Text = text.data();
+        }
+        return specs;
+    }();
+    return buttons;
+}
+
+inline const TButtonSpec& StoredButton(std::string_view name) {
+    const auto& buttons = StoredButtons();
+    const auto it = std::find_if(buttons.begin(), buttons.end(),
+                                 [&](const TButtonSpec& spec) { return spec.Name == name; });
+    if (it == buttons.end())
+        throw std::runtime_error("no button " + std::string(name) + " in the stored layout");
+    return *it;
+}
 
 class LauncherTest : public ::testing::Test {
 protected:
@@ -48,7 +91,7 @@ protected:
         }
     }
     void SetUp() override { form = frmMain; }
-    TsuiImageButton* Button(const char* name) const { return form->Button(name); }
+    TsuiImageButton* Button(std::string_view name) const { return form->Button(name); }
 
     inline static TfrmMain* frmMain = nullptr;
     TfrmMain* form = nullptr;

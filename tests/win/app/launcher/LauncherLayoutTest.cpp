@@ -100,7 +100,8 @@ TEST_F(LauncherTest, TheBackgroundPictureAndTheLabels) {
 }
 
 TEST_F(LauncherTest, EveryButtonHasItsPlaceSizeTabOrderAndSharedValues) {
-    for (const TButtonSpec& spec : kButtons) {
+    ASSERT_EQ(StoredButtons().size(), 10u);
+    for (const TButtonSpec& spec : StoredButtons()) {
         SCOPED_TRACE(spec.Name);
         TsuiImageButton* b = Button(spec.Name);
         ASSERT_NE(b, nullptr);
@@ -113,7 +114,7 @@ TEST_F(LauncherTest, EveryButtonHasItsPlaceSizeTabOrderAndSharedValues) {
         EXPECT_FALSE(b->Stretch());
         EXPECT_EQ(b->MouseContinuouslyDownInterval(), 100);
         EXPECT_EQ(b->ModalResult(), 0);
-        EXPECT_EQ(b->Transparent(), std::string(spec.Name) == "btnClose");
+        EXPECT_EQ(b->Transparent(), spec.Name == "btnClose");
         EXPECT_EQ(b->Caption(), "");
         EXPECT_TRUE(b->TabStop());
         EXPECT_FALSE(b->Default());
@@ -130,7 +131,7 @@ TEST_F(LauncherTest, EveryButtonHasItsPlaceSizeTabOrderAndSharedValues) {
                               ".bmp");
             EXPECT_EQ(PixelsOf(*picture), PixelsOf(file)) << state;
         }
-        if (std::string(spec.Name) == "btnClose") {
+        if (spec.Name == "btnClose") {
             EXPECT_TRUE(b->ParentFont()) << "the form's font";
             EXPECT_EQ(b->Font()->Style(), TFontStyles{});
             EXPECT_TRUE(b->ShowHint());
@@ -183,9 +184,9 @@ TEST_F(LauncherTest, NoButtonOverlapsAnotherOrTheDescriptionLine) {
     auto overlap = [](const TRect& a, const TRect& b) {
         return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
     };
-    for (const TButtonSpec& a : kButtons) {
+    for (const TButtonSpec& a : StoredButtons()) {
         EXPECT_FALSE(overlap(Button(a.Name)->BoundsRect(), form->lblDes()->BoundsRect())) << a.Name;
-        for (const TButtonSpec& b : kButtons) {
+        for (const TButtonSpec& b : StoredButtons()) {
             if (&a == &b)
                 continue;
             EXPECT_FALSE(overlap(Button(a.Name)->BoundsRect(), Button(b.Name)->BoundsRect()))

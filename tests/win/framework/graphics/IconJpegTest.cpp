@@ -71,15 +71,20 @@ bool Near(TColor actual, TColor expected) {
     return true;
 }
 
+// The test pictures: red, green, blue and white quadrants of 8 x 8 pixels.
+void ExpectQuadrants(const TJPEGImage& jpeg) {
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 3, 3), kRed);
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 12, 3), static_cast<TColor>(0x00FF00));
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 3, 12), kBlue);
+    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 12, 12), clWhite);
+}
+
 TEST(Jpeg, DecodesToTheRightColours) {
     TJPEGImage jpeg;
     jpeg.LoadFromMemory(ReadFixture("quadrants.jpg"));
     ASSERT_EQ(jpeg.Width(), 16);
     ASSERT_EQ(jpeg.Height(), 16);
-    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 3, 3), kRed);
-    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 12, 3), static_cast<TColor>(0x00FF00));
-    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 3, 12), kBlue);
-    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 12, 12), clWhite);
+    ExpectQuadrants(jpeg);
 }
 
 TEST(Jpeg, DrawsLikeABitmap) {
@@ -114,10 +119,7 @@ TEST(Jpeg, CmykPicturesAreConvertedToRgb) {
     TJPEGImage jpeg;
     jpeg.LoadFromMemory(ReadFixture("cmyk.jpg"));
     ASSERT_EQ(jpeg.Width(), 16);
-    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 3, 3), kRed);
-    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 12, 3), static_cast<TColor>(0x00FF00));
-    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 3, 12), kBlue);
-    EXPECT_PRED2(Near, PixelOf(jpeg.Bitmap(), 12, 12), clWhite);
+    ExpectQuadrants(jpeg);
 }
 
 TEST(Jpeg, BrokenDataRaisesAndKeepsThePicture) {

@@ -1,3 +1,4 @@
+#include "framework/WindowClass.h"
 #include "skin/SUIMenu.h"
 #include "tests/win/support/WinTestSupport.h"
 
@@ -123,15 +124,14 @@ TEST_F(SeparatorLineTest, RightToLeftKeepsClearOfTheBarOnTheRight) {
 class FlatMenuFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-        wc.lpszClassName = "DrawingTestsMenuLike";
-        RegisterClassA(&wc);
-        window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, "",
+        constexpr char kClassName[] = "DrawingTestsMenuLike";
+        ASSERT_TRUE(
+            RegisterWindowClass({.Name = kClassName,
+                                 .Procedure = DefWindowProcA,
+                                 .Background = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH))}));
+        window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, "",
                                  WS_POPUP | WS_VISIBLE, kLeft, kTop, kWidth, kHeight, nullptr,
-                                 nullptr, wc.hInstance, nullptr);
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_TRUE(window);
         UpdateWindow(window);
         // Wait until the window shows on the screen in its class colour.
