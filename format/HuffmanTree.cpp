@@ -1,4 +1,4 @@
-#include "skin/HuffmanTree.h"
+#include "format/HuffmanTree.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // for literal/length and distance codes.
 #pragma once
 
-#include "skin/InflateStreams.h"
+#include "format/InflateStreams.h"
 
 #include <cstdint>
 #include <memory>

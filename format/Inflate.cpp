@@ -1,6 +1,6 @@
-#include "skin/Inflate.h"
+#include "format/Inflate.h"
 
-#include "skin/HuffmanTree.h"
+#include "format/HuffmanTree.h"
 
 #include <algorithm>
 

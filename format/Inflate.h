@@ -1,7 +1,7 @@
 // Deflate (RFC 1951) decoding of one raw stream: stored, fixed and dynamic blocks.
 #pragma once
 
-#include "skin/InflateStreams.h"
+#include "format/InflateStreams.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "skin/InflateStreams.h"
+#include "format/InflateStreams.h"
 
 #include <algorithm>
 #include <bit>

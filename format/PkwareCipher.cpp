@@ -1,4 +1,4 @@
-#include "skin/PkwareCipher.h"
+#include "format/PkwareCipher.h"
 
 #include <array>
 

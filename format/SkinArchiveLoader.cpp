@@ -1,51 +1,44 @@
-#include "skin/SkinArchiveLoader.h"
+#include "format/SkinArchiveLoader.h"
 
-#include <fstream>
 #include <stdexcept>
-
-namespace fs = std::filesystem;
 
 namespace {
 
 // Removes the file when the scope ends, however it ends.
 class TTemporaryFile {
 public:
-    explicit TTemporaryFile(fs::path name) : name_(std::move(name)) {}
+    TTemporaryFile(TFileAccess& files, std::string name) : files_(files), name_(std::move(name)) {}
     TTemporaryFile(const TTemporaryFile&) = delete;
     TTemporaryFile& operator=(const TTemporaryFile&) = delete;
-    ~TTemporaryFile() {
-        std::error_code error;
-        fs::remove(name_, error);
-    }
+    ~TTemporaryFile() { files_.Remove(name_); }
+    const std::string& Name() const { return name_; }
 
 private:
-    fs::path name_;
+    TFileAccess& files_;
+    std::string name_;
 };
 
-std::vector<uint8_t> ReadWholeFile(const fs::path& name) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in)
+std::vector<uint8_t> ReadWholeFile(TFileAccess& files, const std::string& name) {
+    const std::unique_ptr<TReadableFile> file = files.OpenForReading(name);
+    if (!file)
         throw std::runtime_error("cannot open the extracted skin data");
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0);
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), size);
-    if (in.gcount() != size)
+    std::vector<uint8_t> bytes(static_cast<size_t>(file->Size()));
+    if (file->ReadAt(0, bytes.data(), bytes.size()) != bytes.size())
         throw std::runtime_error("cannot read the extracted skin data");
     return bytes;
 }
 
 } // namespace
 
-TSkinArchiveContents LoadSkinArchive(const fs::path& archiveName, std::string_view password,
-                                     const fs::path& tempFile) {
-    TTemporaryFile guard(tempFile);
+TSkinArchiveContents LoadSkinArchive(TFileAccess& files, const std::string& archiveName,
+                                     std::string_view password) {
+    const TTemporaryFile temporary(files, files.NewTemporaryName());
     TSkinArchiveContents contents;
-    contents.Result = ExtractArchiveEntry(archiveName, kSkinDataEntryName, tempFile, password);
+    contents.Result =
+        ExtractArchiveEntry(files, archiveName, kSkinDataEntryName, temporary.Name(), password);
     if (contents.Result != ArchiveResult::Extracted)
         return contents;
-    const std::vector<uint8_t> bytes = ReadWholeFile(tempFile);
+    const std::vector<uint8_t> bytes = ReadWholeFile(files, temporary.Name());
     contents.Records = ParseSkinRecords(bytes.data(), bytes.size());
     return contents;
 }

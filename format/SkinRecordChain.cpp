@@ -1,6 +1,7 @@
-#include "skin/SkinRecordChain.h"
+#include "format/SkinRecordChain.h"
 
 #include <cstring>
+#include <optional>
 
 using namespace SkinFormat;
 
@@ -19,10 +20,36 @@ bool Inside(uint64_t offset, uint64_t length, size_t size) {
     return offset <= size && length <= size - offset;
 }
 
+// The type byte as a kept record type; other values are skipped.
+std::optional<TSkinRecordType> KnownType(uint8_t type) {
+    switch (static_cast<TSkinRecordType>(type)) {
+    case TSkinRecordType::Bitmap:
+    case TSkinRecordType::Integer:
+    case TSkinRecordType::Boolean:
+    case TSkinRecordType::String:
+        return static_cast<TSkinRecordType>(type);
+    }
+    return std::nullopt;
+}
+
+// Integers and booleans have a fixed size whatever DataSize says.
+size_t DataLength(TSkinRecordType type, uint32_t dataSize) {
+    switch (type) {
+    case TSkinRecordType::Integer:
+        return kIntegerSize;
+    case TSkinRecordType::Boolean:
+        return kBooleanSize;
+    case TSkinRecordType::Bitmap:
+    case TSkinRecordType::String:
+        break;
+    }
+    return dataSize;
+}
+
 } // namespace
 
 int32_t TSkinRecord::IntegerValue() const {
-    Require(Data.size() >= 4, "integer record without its 4 bytes");
+    Require(Data.size() >= kIntegerSize, "integer record without its 4 bytes");
     return static_cast<int32_t>(U32(Data.data()));
 }
 
@@ -51,31 +78,17 @@ std::vector<TSkinRecord> ParseSkinRecords(const uint8_t* data, size_t size) {
         const uint32_t next = U32(r + kNextRecordOffset);
         if (next == 0)
             break;
-        const uint8_t type = r[kTypeOffset];
         const uint32_t dataOffset = U32(r + kDataOffsetOffset);
         const uint32_t dataSize = U32(r + kDataSizeOffset);
-        size_t length = 0;
-        switch (type) {
-        case 0:
-        case 3:
-            length = dataSize;
-            break;
-        case 1:
-            length = 4;
-            break;
-        case 2:
-            length = 1;
-            break;
-        default:
-            break;
-        }
-        if (type <= 3) {
+        const std::optional<TSkinRecordType> type = KnownType(r[kTypeOffset]);
+        if (type) {
+            const size_t length = DataLength(*type, dataSize);
             Require(Inside(dataOffset, length, size), "skin record data outside the data");
             TSkinRecord record;
             const void* zero = std::memchr(r, 0, kNameSize);
             record.Name.assign(reinterpret_cast<const char*>(r),
                                zero ? static_cast<const uint8_t*>(zero) - r : kNameSize);
-            record.Type = static_cast<TSkinRecordType>(type);
+            record.Type = *type;
             record.Data.assign(data + dataOffset, data + dataOffset + length);
             records.push_back(std::move(record));
         }

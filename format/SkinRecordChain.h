@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+// The type byte of a record.
 enum class TSkinRecordType : uint8_t { Bitmap = 0, Integer = 1, Boolean = 2, String = 3 };
 
 struct TSkinRecord {
@@ -37,6 +38,8 @@ constexpr size_t kTypeOffset = 64;
 constexpr size_t kDataOffsetOffset = 65;
 constexpr size_t kDataSizeOffset = 69;
 constexpr size_t kNextRecordOffset = 73;
+constexpr size_t kIntegerSize = 4;
+constexpr size_t kBooleanSize = 1;
 } // namespace SkinFormat
 
 // The kept records in chain order; records of other types are skipped. Raises

@@ -1,16 +1,14 @@
-#include "skin/ZipEntryExtractor.h"
+#include "format/ZipEntryExtractor.h"
 
-#include "skin/Inflate.h"
-#include "skin/PkwareCipher.h"
+#include "format/Inflate.h"
+#include "format/PkwareCipher.h"
 
 #include <algorithm>
-#include <fstream>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -28,61 +26,53 @@ uint32_t U32(const uint8_t* p) {
     return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
 }
 
+// The archive with exact reads: a short read is an error.
 class TArchiveFile {
 public:
-    explicit TArchiveFile(const fs::path& name) : stream_(name, std::ios::binary) {
-        if (!stream_)
-            throw std::runtime_error("cannot open the archive");
-        stream_.seekg(0, std::ios::end);
-        size_ = static_cast<uint64_t>(stream_.tellg());
-    }
-    uint64_t Size() const { return size_; }
+    explicit TArchiveFile(TReadableFile& file) : file_(file) {}
+    uint64_t Size() const { return file_.Size(); }
     void ReadAt(uint64_t offset, uint8_t* destination, size_t size) {
-        if (offset > size_ || size > size_ - offset)
+        if (offset > Size() || size > Size() - offset)
             throw std::runtime_error("read past the end of the archive");
-        stream_.clear();
-        stream_.seekg(static_cast<std::streamoff>(offset));
-        stream_.read(reinterpret_cast<char*>(destination), static_cast<std::streamsize>(size));
-        if (static_cast<size_t>(stream_.gcount()) != size)
+        if (file_.ReadAt(offset, destination, size) != size)
             throw std::runtime_error("cannot read the archive");
     }
-    // Sequential reads from the current position.
-    size_t ReadSome(uint8_t* destination, size_t max) {
-        stream_.read(reinterpret_cast<char*>(destination), static_cast<std::streamsize>(max));
-        return static_cast<size_t>(stream_.gcount());
-    }
-    void Seek(uint64_t offset) {
-        stream_.clear();
-        stream_.seekg(static_cast<std::streamoff>(offset));
+    // Up to max bytes from offset; fewer at the end of the archive.
+    size_t ReadSome(uint64_t offset, uint8_t* destination, size_t max) {
+        return file_.ReadAt(offset, destination, max);
     }
 
 private:
-    std::ifstream stream_;
-    uint64_t size_ = 0;
+    TReadableFile& file_;
 };
 
+// The archive read sequentially from a start offset.
 class TArchiveSource : public TInputSource {
 public:
-    TArchiveSource(TArchiveFile& file, uint64_t start) : file_(file) { file_.Seek(start); }
+    TArchiveSource(TArchiveFile& file, uint64_t start) : file_(file), position_(start) {}
     size_t Read(uint8_t* destination, size_t max) override {
-        return file_.ReadSome(destination, max);
+        const size_t got = file_.ReadSome(position_, destination, max);
+        position_ += got;
+        return got;
     }
 
 private:
     TArchiveFile& file_;
+    uint64_t position_;
 };
 
+// Writes to the output file and counts what it wrote.
 class TFileSink : public TOutputSink {
 public:
-    explicit TFileSink(std::ofstream& stream) : stream_(stream) {}
+    TFileSink(TWritableFile& file, uint64_t& written) : file_(file), written_(written) {}
     void Write(const uint8_t* data, size_t size) override {
-        stream_.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-        if (!stream_)
-            throw std::runtime_error("cannot write the output file");
+        file_.Write(data, size);
+        written_ += size;
     }
 
 private:
-    std::ofstream& stream_;
+    TWritableFile& file_;
+    uint64_t& written_;
 };
 
 struct TCentralEntry {
@@ -169,51 +159,50 @@ ArchiveResult DecodeEntry(TArchiveFile& file, const TCentralEntry& entry, std::s
 
 } // namespace
 
-ArchiveResult ExtractArchiveEntry(const fs::path& archiveName, std::string_view entryName,
-                                  const fs::path& outputName, std::string_view password) {
+ArchiveResult ExtractArchiveEntry(TFileAccess& files, const std::string& archiveName,
+                                  std::string_view entryName, const std::string& outputName,
+                                  std::string_view password) {
     ArchiveResult result = ArchiveResult::Failed;
     bool outputCreated = false;
+    uint64_t written = 0;
     uint32_t expectedSize = 0;
     try {
-        std::error_code error;
-        if (!fs::is_regular_file(archiveName, error))
+        const std::unique_ptr<TReadableFile> archive = files.OpenForReading(archiveName);
+        if (!archive)
             throw std::runtime_error("no archive");
-        TArchiveFile file(archiveName);
+        TArchiveFile file(*archive);
         const std::optional<TCentralEntry> entry = FindEntry(file, entryName);
         if (!entry)
             throw std::runtime_error("no such entry");
         expectedSize = entry->UncompressedSize;
-        std::ofstream output(outputName, std::ios::binary | std::ios::trunc);
+        const std::unique_ptr<TWritableFile> output = files.Create(outputName);
         if (!output)
             throw std::runtime_error("cannot create the output file");
         outputCreated = true;
-        TFileSink sink(output);
+        TFileSink sink(*output, written);
         try {
             result = DecodeEntry(file, *entry, password, sink);
         } catch (const EInflateError& e) {
             result = e.Error == TInflateError::OutputTooLarge ? ArchiveResult::Refused
                                                               : ArchiveResult::Failed;
         }
-        output.close();
-        if (!output && result == ArchiveResult::Extracted)
-            result = ArchiveResult::Failed;
+        try {
+            output->Close();
+        } catch (const std::runtime_error&) {
+            if (result == ArchiveResult::Extracted)
+                result = ArchiveResult::Failed;
+        }
     } catch (...) {
         result = ArchiveResult::Failed;
     }
 
     if (outputCreated) {
-        std::error_code error;
-        const uintmax_t size = fs::file_size(outputName, error);
-        if (error)
+        if (result == ArchiveResult::Extracted && written == 0)
             result = ArchiveResult::Failed;
-        else if (result == ArchiveResult::Extracted && size == 0)
-            result = ArchiveResult::Failed;
-        else if (size != expectedSize)
+        else if (written != expectedSize)
             result = ArchiveResult::Refused;
     }
-    if (result != ArchiveResult::Extracted) {
-        std::error_code error;
-        fs::remove(outputName, error);
-    }
+    if (result != ArchiveResult::Extracted)
+        files.Remove(outputName);
     return result;
 }

@@ -3,7 +3,9 @@
 // first when the entry is encrypted with the traditional PKWARE method.
 #pragma once
 
-#include <filesystem>
+#include "format/FileAccess.h"
+
+#include <string>
 #include <string_view>
 
 enum class ArchiveResult { Extracted = 0, Failed = 1, Refused = 2 };
@@ -15,7 +17,7 @@ enum class ArchiveResult { Extracted = 0, Failed = 1, Refused = 2 };
 // from the recorded uncompressed size (invalid or truncated data), or the data would decode
 // to more than that size (decoding stops there).
 // An output of 0 bytes counts as Failed. On any result but Extracted no output file remains.
-ArchiveResult ExtractArchiveEntry(const std::filesystem::path& archiveName,
-                                  std::string_view entryName,
-                                  const std::filesystem::path& outputName,
+// Every file operation goes through files.
+ArchiveResult ExtractArchiveEntry(TFileAccess& files, const std::string& archiveName,
+                                  std::string_view entryName, const std::string& outputName,
                                   std::string_view password);

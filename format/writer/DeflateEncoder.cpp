@@ -1,4 +1,4 @@
-#include "tools/skin-pack/DeflateEncoder.h"
+#include "format/writer/DeflateEncoder.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tools/skin-pack/SkinWriter.h"
+#include "format/writer/SkinWriter.h"
 
 #include <cstring>
 #include <stdexcept>

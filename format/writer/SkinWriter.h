@@ -2,7 +2,7 @@
 // record and then the items' data.
 #pragma once
 
-#include "skin/SkinRecordChain.h"
+#include "format/SkinRecordChain.h"
 
 #include <cstdint>
 #include <vector>

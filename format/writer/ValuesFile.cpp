@@ -1,6 +1,6 @@
-#include "tools/skin-pack/ValuesFile.h"
+#include "format/writer/ValuesFile.h"
 
-#include "tools/skin-pack/SkinWriter.h"
+#include "format/writer/SkinWriter.h"
 
 #include <charconv>
 #include <limits>

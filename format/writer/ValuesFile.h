@@ -5,7 +5,7 @@
 // Blank lines and lines whose first non-blank character is '#' are ignored.
 #pragma once
 
-#include "skin/SkinRecordChain.h"
+#include "format/SkinRecordChain.h"
 
 #include <istream>
 #include <stdexcept>

@@ -1,7 +1,7 @@
-#include "tools/skin-pack/ZipWriter.h"
+#include "format/writer/ZipWriter.h"
 
-#include "skin/PkwareCipher.h"
-#include "tools/skin-pack/DeflateEncoder.h"
+#include "format/PkwareCipher.h"
+#include "format/writer/DeflateEncoder.h"
 
 #include <random>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // Our decoder against streams made by zlib: every level and strategy, block kinds and the
 // shapes that stress the window (long matches, far distances, many flushes, tiny blocks).
 #include "ReaderTestSupport.h"
-#include "skin/Inflate.h"
+#include "format/Inflate.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -1,8 +1,8 @@
 // Each way a Deflate stream can be wrong has its own tiny vector; the decode tables carry
 // the packing of the fixed codes.
 #include "ReaderTestSupport.h"
-#include "skin/HuffmanTree.h"
-#include "skin/Inflate.h"
+#include "format/HuffmanTree.h"
+#include "format/Inflate.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

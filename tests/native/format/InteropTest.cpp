@@ -1,9 +1,9 @@
 // Archives made by independent programs (Info-ZIP zip, 7-Zip, Python's zipfile, bsdtar),
 // generated here from the real tools and read back through the whole portable load.
 #include "ReaderTestSupport.h"
+#include "format/SkinArchiveLoader.h"
+#include "format/writer/SkinWriter.h"
 #include "framework/BmpDecoder.h"
-#include "skin/SkinArchiveLoader.h"
-#include "tools/skin-pack/SkinWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,8 @@ protected:
         ASSERT_EQ(RunShell("cd " + Quote(dir_.Path()) + " && " + command), 0) << command;
     }
     TSkinArchiveContents Load(const std::string& archive, const std::string& password = {}) {
-        return LoadSkinArchive(dir_ / archive, password, dir_ / "{TEMP}");
+        TFixedTemporaryName files(dir_ / "{TEMP}");
+        return LoadSkinArchive(files, (dir_ / archive).string(), password);
     }
     void ExpectSkin(const std::string& archive, const std::string& password = {}) {
         const TSkinArchiveContents c = Load(archive, password);

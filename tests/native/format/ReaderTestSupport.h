@@ -1,6 +1,8 @@
 // Shared helpers of the reader tests: zlib as the reference compressor, test data,
-// a private temporary folder and whole-file reads and writes.
+// a private temporary folder, a fixed temporary name and whole-file reads and writes.
 #pragma once
+
+#include "format/StdFileAccess.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -30,6 +32,17 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// Standard file access whose temporary name is always the one given, so that tests can check
+// that the file is gone.
+class TFixedTemporaryName : public TStdFileAccess {
+public:
+    explicit TFixedTemporaryName(const std::filesystem::path& name) : name_(name.string()) {}
+    std::string NewTemporaryName() override { return name_; }
+
+private:
+    std::string name_;
 };
 
 void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);

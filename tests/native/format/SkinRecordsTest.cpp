@@ -1,8 +1,8 @@
 // The record chain of SKINDATA.SK2 and the whole load with its temporary file.
 #include "ReaderTestSupport.h"
-#include "skin/SkinArchiveLoader.h"
-#include "tools/skin-pack/SkinWriter.h"
-#include "tools/skin-pack/ZipWriter.h"
+#include "format/SkinArchiveLoader.h"
+#include "format/writer/SkinWriter.h"
+#include "format/writer/ZipWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +113,10 @@ TEST(SkinRecords, ChainsThatLoopOrLeaveTheDataFail) {
 class SkinArchiveLoad : public ::testing::Test {
 protected:
     fs::path Temp() const { return dir_ / "{TEMP-GUID}"; }
+    TSkinArchiveContents Load(const fs::path& archive, const std::string& password) {
+        TFixedTemporaryName files(Temp());
+        return LoadSkinArchive(files, archive.string(), password);
+    }
     fs::path Archive(const std::vector<uint8_t>& skinData, const std::string& password = {}) {
         TZipEntry e = MakeDeflatedEntry("SKINDATA.SK2", skinData);
         e.Password = password;
@@ -125,7 +129,7 @@ protected:
 
 TEST_F(SkinArchiveLoad, LoadsRecordsAndRemovesTheTemporaryFile) {
     const fs::path a = Archive(WriteSkinRecords({IntegerRecord("SKIN2_FORMCOLOR", 42)}), "pw");
-    const TSkinArchiveContents c = LoadSkinArchive(a, "pw", Temp());
+    const TSkinArchiveContents c = Load(a, "pw");
     EXPECT_EQ(c.Result, ArchiveResult::Extracted);
     ASSERT_EQ(c.Records.size(), 1u);
     EXPECT_EQ(c.Records[0].IntegerValue(), 42);
@@ -134,9 +138,9 @@ TEST_F(SkinArchiveLoad, LoadsRecordsAndRemovesTheTemporaryFile) {
 
 TEST_F(SkinArchiveLoad, RefusedAndFailedLoadsLeaveNoTemporaryFile) {
     const fs::path a = Archive(WriteSkinRecords({IntegerRecord("A", 1)}), "pw");
-    EXPECT_EQ(LoadSkinArchive(a, "", Temp()).Result, ArchiveResult::Refused);
+    EXPECT_EQ(Load(a, "").Result, ArchiveResult::Refused);
     EXPECT_FALSE(fs::exists(Temp()));
-    EXPECT_EQ(LoadSkinArchive(dir_ / "none.zip", "", Temp()).Result, ArchiveResult::Failed);
+    EXPECT_EQ(Load(dir_ / "none.zip", "").Result, ArchiveResult::Failed);
     EXPECT_FALSE(fs::exists(Temp()));
 }
 
@@ -144,7 +148,7 @@ TEST_F(SkinArchiveLoad, ParseFailureRaisesAndStillRemovesTheTemporaryFile) {
     std::vector<uint8_t> looping = WriteSkinRecords({IntegerRecord("A", 1), IntegerRecord("B", 2)});
     Set32(looping, RecordAt(1) + kNextRecordOffset, static_cast<uint32_t>(RecordAt(0)));
     const fs::path a = Archive(looping);
-    EXPECT_THROW(LoadSkinArchive(a, "", Temp()), ESkinFormatError);
+    EXPECT_THROW(Load(a, ""), ESkinFormatError);
     EXPECT_FALSE(fs::exists(Temp()));
 }
 

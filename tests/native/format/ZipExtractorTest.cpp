@@ -1,9 +1,9 @@
 // Entry extraction from archives built here (writer of skin-pack and zlib streams): finding the
 // entry, the end record rules, decryption and its check byte, and the finishing rules.
 #include "ReaderTestSupport.h"
-#include "skin/PkwareCipher.h"
-#include "skin/ZipEntryExtractor.h"
-#include "tools/skin-pack/ZipWriter.h"
+#include "format/PkwareCipher.h"
+#include "format/ZipEntryExtractor.h"
+#include "format/writer/ZipWriter.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -33,7 +33,8 @@ protected:
     }
     ArchiveResult Extract(const fs::path& archive, const std::string& entry = "SKINDATA.SK2",
                           const std::string& password = {}) {
-        return ExtractArchiveEntry(archive, entry, Output(), password);
+        TStdFileAccess files;
+        return ExtractArchiveEntry(files, archive.string(), entry, Output().string(), password);
     }
     fs::path Output() const { return dir_ / "out.bin"; }
     bool OutputExists() const { return fs::exists(Output()); }
