@@ -1,7 +1,7 @@
 // Inflate throughput, side by side on the same streams: this project's decoder, zlib and
 // libdeflate, on ~10 MB of text, of 24-bit bitmap-like data and of random bytes, each
 // compressed by zlib at levels 1, 6 and 9. Throughput counts decompressed bytes.
-#include "skin/Inflate.h"
+#include "format/Inflate.h"
 
 #include <benchmark/benchmark.h>
 #include <libdeflate.h>

@@ -1,6 +1,7 @@
 // The whole portable load of a skin file: ZIP entry extraction (with decryption when the
 // first input byte is odd) and the record chain of the extracted entry.
-#include "skin/SkinArchiveLoader.h"
+#include "format/SkinArchiveLoader.h"
+#include "format/StdFileAccess.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +10,18 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+// One temporary name per process, so that its absence can be checked after each load.
+class TFixedTemporaryName : public TStdFileAccess {
+public:
+    explicit TFixedTemporaryName(std::string name) : name_(std::move(name)) {}
+    std::string NewTemporaryName() override { return name_; }
+
+private:
+    std::string name_;
+};
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1)
@@ -22,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         out.write(reinterpret_cast<const char*>(data + 1), static_cast<std::streamsize>(size - 1));
     }
     try {
-        LoadSkinArchive(archive, (data[0] & 1) != 0 ? "pw" : "", temp);
+        TFixedTemporaryName files(temp.string());
+        LoadSkinArchive(files, archive.string(), (data[0] & 1) != 0 ? "pw" : "");
     } catch (const ESkinFormatError&) {
     } catch (const std::runtime_error&) {
     }

@@ -1,6 +1,6 @@
 // The inflater on arbitrary input, checked against zlib: whatever zlib decodes completely
 // must decode here to the same bytes.
-#include "skin/Inflate.h"
+#include "format/Inflate.h"
 
 #include <zlib.h>
 

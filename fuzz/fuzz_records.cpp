@@ -1,6 +1,6 @@
 // The SKINDATA.SK2 record chain and the bitmaps it holds.
+#include "format/SkinRecordChain.h"
 #include "framework/BmpDecoder.h"
-#include "skin/SkinRecordChain.h"
 
 #include <cstdlib>
 

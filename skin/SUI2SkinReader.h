@@ -1,6 +1,7 @@
 // Reads a skin file: a ZIP archive whose entry SKINDATA.SK2 holds named bitmaps, integers,
 // booleans and strings. The entry is extracted to a temporary file, parsed into four lists
-// and the file deleted; look-ups then answer by name.
+// and the file deleted (the portable LoadSkinArchive through TAnsiFileAccess); look-ups then
+// answer by name.
 #pragma once
 
 #include "framework/Bitmap.h"

@@ -1,16 +1,12 @@
 // skin-inspect: loads a skin file as the skin reader does and lists its records, or extracts
 // one archive entry exactly as the reader extracts SKINDATA.SK2.
+#include "format/SkinArchiveLoader.h"
+#include "format/StdFileAccess.h"
 #include "framework/BmpDecoder.h"
-#include "skin/SkinArchiveLoader.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <iostream>
-#include <random>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -38,24 +34,11 @@ void PrintHelp() {
                  "extracted, 1 failed, 2 refused; OUTFILE exists only after 0.\n";
 }
 
-// A name like the reader's: a new GUID in registry text form, in the temporary folder.
-fs::path TemporaryName() {
-    std::random_device random;
-    std::mt19937_64 generator((uint64_t{random()} << 32) ^ random());
-    const uint64_t a = generator(), b = generator();
-    char text[40];
-    std::snprintf(text, sizeof text, "{%08X-%04X-%04X-%04X-%012llX}",
-                  static_cast<unsigned>(a >> 32), static_cast<unsigned>(a >> 16) & 0xFFFF,
-                  (static_cast<unsigned>(a) & 0x0FFF) | 0x4000,
-                  (static_cast<unsigned>(b >> 48) & 0x3FFF) | 0x8000,
-                  static_cast<unsigned long long>(b & 0xFFFFFFFFFFFFull));
-    return fs::temp_directory_path() / text;
-}
-
 int Inspect(const std::string& file, const std::string& password) {
+    TStdFileAccess files;
     std::vector<std::string> lines;
     try {
-        const TSkinArchiveContents contents = LoadSkinArchive(file, password, TemporaryName());
+        const TSkinArchiveContents contents = LoadSkinArchive(files, file, password);
         if (contents.Result == ArchiveResult::Failed) {
             std::cerr << kReadFailure << "\n";
             return 1;
@@ -116,8 +99,10 @@ int main(int argc, char** argv) {
         PrintUsage(std::cerr);
         return kUsageError;
     }
-    if (extract)
+    if (extract) {
+        TStdFileAccess files;
         return static_cast<int>(
-            ExtractArchiveEntry(positional[0], positional[1], positional[2], password));
+            ExtractArchiveEntry(files, positional[0], positional[1], positional[2], password));
+    }
     return Inspect(positional[0], password);
 }

@@ -1,9 +1,9 @@
 // skin-pack: builds a skin file from a folder of BMP files and a text file of named values.
+#include "format/SkinArchiveLoader.h"
+#include "format/writer/SkinWriter.h"
+#include "format/writer/ValuesFile.h"
+#include "format/writer/ZipWriter.h"
 #include "framework/BmpDecoder.h"
-#include "skin/SkinArchiveLoader.h"
-#include "tools/skin-pack/SkinWriter.h"
-#include "tools/skin-pack/ValuesFile.h"
-#include "tools/skin-pack/ZipWriter.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,11 +1,11 @@
 // Skin files for tests, written with the skin writer (the code behind skin-pack).
 #pragma once
 
+#include "format/SkinRecordChain.h"
+#include "format/writer/SkinWriter.h"
+#include "format/writer/ZipWriter.h"
 #include "framework/BmpDecoder.h"
-#include "skin/SkinRecordChain.h"
 #include "tests/win/support/ScratchFolder.h"
-#include "tools/skin-pack/SkinWriter.h"
-#include "tools/skin-pack/ZipWriter.h"
 
 #include <windows.h>
 
