@@ -108,7 +108,8 @@ public:
     // Looks through this class and its ancestors; names compare without regard to case.
     const TPropInfo* FindProperty(std::string_view name) const;
     const TMethodInfo* FindMethod(std::string_view name) const;
-    // Own and inherited properties, ancestors first.
+    // Own and inherited properties in stored order: ancestors first; a redeclared property
+    // stands where the descendant declares it.
     std::vector<const TPropInfo*> AllProperties() const;
 
     // Creates an instance for a stored layout (components get the owner; other persistent
