@@ -69,7 +69,10 @@ VFC_DESCRIBE(TControl) {
     b.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor);
     b.Property("Font", &TControl::Font, &TControl::SetFont);
     b.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).WithDefault(true);
-    b.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint);
+    // Writing ShowHint ends ParentShowHint, so it is stored only when not taken from the parent.
+    b.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+        .StoredWhen(
+            [](const TObject& o) { return !static_cast<const TControl&>(o).ParentShowHint(); });
     b.Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint)
         .WithDefault(true);
     b.Property("Hint", &TControl::Hint, &TControl::SetHint);

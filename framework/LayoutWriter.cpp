@@ -94,7 +94,7 @@ private:
 
     void Properties(const TObject& object, const std::string& prefix, int depth, int nesting) {
         for (const TPropInfo* p : object.ClassInfo().AllProperties()) {
-            if (!p->Stored || !p->Get)
+            if (!p->Stored || !p->Get || (p->StoredIf && !p->StoredIf(object)))
                 continue;
             const TPropValue value = p->Get(object);
             const std::string name = prefix + p->Name;

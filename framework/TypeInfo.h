@@ -72,6 +72,8 @@ struct TPropInfo {
     const std::type_info* Signature = nullptr; // Event
     std::optional<int64_t> Default;            // ordinal properties: not stored when equal
     bool Stored = true;
+    // When set, the property is stored only while this holds for the object.
+    std::function<bool(const TObject&)> StoredIf;
     std::function<TPropValue(const TObject&)> Get;
     std::function<void(TObject&, const TPropValue&)> Set; // empty for read-only properties
 
@@ -86,6 +88,10 @@ struct TPropInfo {
     }
     TPropInfo& NotStored() {
         Stored = false;
+        return *this;
+    }
+    TPropInfo& StoredWhen(std::function<bool(const TObject&)> predicate) {
+        StoredIf = std::move(predicate);
         return *this;
     }
 };

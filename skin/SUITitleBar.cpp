@@ -21,8 +21,8 @@ constexpr int kTitleButtonFrames = 18;
 
 template <> const TEnumInfo& EnumInfoOf<TsuiTitleBarBtnType>() {
     static const TEnumInfo info{
-        "TsuiTitleBarBtnType", {"suiMax", "suiMin", "suiClose", "suiHelp", "suiControlBox",
-                                "suiCustom"}};
+        "TsuiTitleBarBtnType",
+        {"suiMax", "suiMin", "suiClose", "suiHelp", "suiControlBox", "suiCustom"}};
     return info;
 }
 
@@ -264,11 +264,10 @@ void TsuiTitleBar::FileThemeLayout() {
         const int buttonsPlace = buttonPosX + stripFrame * buttons_->Count();
         const int w1 = width(ThemeBitmapKey::SKIN2_TITLEBAR1);
         const int w3 = width(ThemeBitmapKey::SKIN2_TITLEBAR3);
-        form->SetMinWidth(
-            fiveSections_
-                ? w1 + w3 + kFiveSectionGap +
-                      std::max(width(ThemeBitmapKey::SKIN2_TITLEBAR5), buttonsPlace)
-                : w1 + std::max(w3, buttonsPlace));
+        form->SetMinWidth(fiveSections_
+                              ? w1 + w3 + kFiveSectionGap +
+                                    std::max(width(ThemeBitmapKey::SKIN2_TITLEBAR5), buttonsPlace)
+                              : w1 + std::max(w3, buttonsPlace));
     }
 }
 
@@ -397,7 +396,8 @@ void TsuiTitleBar::DblClick() {
         }
         return;
     }
-    if (hotButton_ < buttons_->Count() && buttons_->Items(hotButton_)->ButtonType() == suiControlBox)
+    if (hotButton_ < buttons_->Count() &&
+        buttons_->Items(hotButton_)->ButtonType() == suiControlBox)
         if (TCustomForm* form = GetParentForm(this))
             form->Close();
 }
@@ -422,7 +422,7 @@ void TsuiTitleBar::Notification(TComponent* component, TOperation operation) {
 }
 
 void RegisterTitleBarClasses(TClassRegistry& registry) {
-    for (const TClassInfo* info : {&TsuiTitleBar::StaticClass(),
-                                   &TsuiTitleBarPopupMenu::StaticClass()})
+    for (const TClassInfo* info :
+         {&TsuiTitleBar::StaticClass(), &TsuiTitleBarPopupMenu::StaticClass()})
         registry.Register(*info);
 }

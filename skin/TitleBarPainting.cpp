@@ -151,8 +151,8 @@ void TsuiTitleBar::DrawSections(TBitmap& buffer) {
         frame->RepaintFrame();
 }
 
-void TsuiTitleBar::DrawButtonPicture(TBitmap& buffer, TBitmap& scratch,
-                                     TsuiTitleBarButton& button, TPicture* picture, int x, int y) {
+void TsuiTitleBar::DrawButtonPicture(TBitmap& buffer, TBitmap& scratch, TsuiTitleBarButton& button,
+                                     TPicture* picture, int x, int y) {
     auto* image = As<TBitmap>(picture->Graphic());
     if (!image)
         return;
@@ -173,11 +173,11 @@ void TsuiTitleBar::DrawApplicationIcon(TBitmap& buffer, int x, int y) {
         icon.Reset(static_cast<HICON>(
             CopyImage(source, IMAGE_ICON, kIconSize, kIconSize, LR_COPYFROMRESOURCE)));
     else
-        icon.Reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON",
-                                                 IMAGE_ICON, kIconSize, kIconSize, 0)));
+        icon.Reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON,
+                                                 kIconSize, kIconSize, 0)));
     if (icon)
-        DrawIconEx(buffer.Canvas()->Handle(), x, y, icon.Get(), kIconSize, kIconSize, 0,
-                   nullptr, DI_NORMAL);
+        DrawIconEx(buffer.Canvas()->Handle(), x, y, icon.Get(), kIconSize, kIconSize, 0, nullptr,
+                   DI_NORMAL);
 }
 
 void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {

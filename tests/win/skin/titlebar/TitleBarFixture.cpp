@@ -35,8 +35,8 @@ int Mismatches(const TPixels& shown, const TStylePicture& picture, int left, int
 }
 
 const char* StyleName(TsuiUIStyle style) {
-    static const char* const names[] = {"FromThemeFile", "MacOS", "WinXP",
-                                        "DeepBlue", "Protein", "BlueGlass"};
+    static const char* const names[] = {"FromThemeFile", "MacOS",   "WinXP",
+                                        "DeepBlue",      "Protein", "BlueGlass"};
     return names[style];
 }
 
@@ -101,10 +101,12 @@ TPoint TitleBarTest::ButtonCentre(int left) const {
 }
 
 void TitleBarTest::HoverUntil(TPoint barPoint, int hot) {
-    ASSERT_TRUE(MoveCursorUntil(bar->ClientToScreen(barPoint), [&] {
-        RenderControl(*bar);
-        return bar->HotButton() == hot;
-    })) << "hot button " << bar->HotButton() << ", wanted " << hot;
+    ASSERT_TRUE(MoveCursorUntil(bar->ClientToScreen(barPoint),
+                                [&] {
+                                    RenderControl(*bar);
+                                    return bar->HotButton() == hot;
+                                }))
+        << "hot button " << bar->HotButton() << ", wanted " << hot;
 }
 
 void TitleBarTest::PointerAway() {

@@ -47,9 +47,9 @@ TEST_F(TitleBarTest, HoverShowsThePointerOnFrameOnTheScreen) {
     const TPoint close = ButtonCentre(CloseLeft());
     HoverUntil(close, IndexOf(suiClose));
     PumpPending();
-    EXPECT_EQ(Mismatches(ScreenPixels(*bar), StripFrame(WinXP, 17), CloseLeft(),
-                         bar->ButtonTop(), false),
-              0);
+    EXPECT_EQ(
+        Mismatches(ScreenPixels(*bar), StripFrame(WinXP, 17), CloseLeft(), bar->ButtonTop(), false),
+        0);
     PointerAway();
     EXPECT_TRUE(PumpUntil([&] { return bar->HotButton() == -1; }));
 }

@@ -27,8 +27,7 @@ struct TCounts {
 };
 TCounts Counts() {
     return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
-            GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), FreshGdiSlot(),
-            FreshUserSlot()};
+            GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), FreshGdiSlot(), FreshUserSlot()};
 }
 } // namespace
 
@@ -37,12 +36,16 @@ TEST_F(TitleBarTest, TenThousandPaintsLeaveGdiAndUserObjectCountsFlat) {
     AddBar(BlueGlass);
     bar->SetCaption("Counting objects");
     HoverUntil(ButtonCentre(CloseLeft()), IndexOf(suiClose));
-    RenderControl(*bar);
+    TBitmap target;
+    target.SetSize(bar->Width(), bar->Height());
+    const auto dc = reinterpret_cast<WPARAM>(target.Canvas()->Handle());
+    bar->Perform(WM_PAINT, dc, 0);
     const TCounts before = Counts();
     for (int i = 0; i < kPaints; ++i) {
         bar->SetFormActive(i % 2 == 0);
-        RenderControl(*bar);
+        bar->Perform(WM_PAINT, dc, 0);
     }
+    EXPECT_EQ(bar->HotButton(), IndexOf(suiClose)) << "the paints drew the hot close button";
     const TCounts after = Counts();
     EXPECT_LE(after.Gdi, before.Gdi + kSlack);
     EXPECT_LE(after.User, before.User + kSlack);
