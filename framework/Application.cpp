@@ -203,6 +203,38 @@ void TApplication::ControlDestroyed(TControl* control) {
         captureControl_ = nullptr;
 }
 
+void TApplication::FreeAfterHandlers(TComponent* component) {
+    if (!component)
+        return;
+    if (handlerDepth_ == 0) {
+        component->Free();
+        return;
+    }
+    if (std::find(pendingFree_.begin(), pendingFree_.end(), component) != pendingFree_.end())
+        return;
+    pendingFree_.push_back(component);
+    component->FreeNotification(this);
+}
+
+void TApplication::LeaveHandler() {
+    if (handlerDepth_ > 0)
+        --handlerDepth_;
+    // One at a time: freeing one may free others (owned ones), which then leave the list.
+    while (handlerDepth_ == 0 && !pendingFree_.empty()) {
+        TComponent* component = pendingFree_.front();
+        pendingFree_.erase(pendingFree_.begin());
+        component->RemoveFreeNotification(this);
+        component->Free();
+    }
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove)
+        pendingFree_.erase(std::remove(pendingFree_.begin(), pendingFree_.end(), component),
+                           pendingFree_.end());
+}
+
 void TApplication::AddApplicationEvents(TApplicationEvents* events) {
     appEvents_.push_back(events);
 }

@@ -24,6 +24,14 @@ bool TPersistent::AssignResource(const std::string&) {
     return false;
 }
 
+bool TPersistent::LoadData(const std::vector<uint8_t>&) {
+    return false;
+}
+
+bool TPersistent::SaveData(std::vector<uint8_t>&) const {
+    return false;
+}
+
 VFC_DESCRIBE(TComponent) {
     b.Property("Name", &TComponent::Name, &TComponent::SetName).NotStored();
     b.Field("Tag", &TComponent::Tag).WithDefault(0);

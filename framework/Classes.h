@@ -3,6 +3,7 @@
 
 #include "framework/TypeInfo.h"
 
+#include <cstdint>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -58,6 +59,10 @@ class TPersistent : public TObject {
     // Loads the object's contents from a named resource of the executable (pictures).
     // Returns false when the class cannot be loaded that way.
     virtual bool AssignResource(const std::string& name);
+    // Stored layouts keep some objects (pictures) as data: `Picture.Data = {424D...}`. False
+    // when the class is not stored that way, or (saving) when there is nothing to store.
+    virtual bool LoadData(const std::vector<uint8_t>& data);
+    virtual bool SaveData(std::vector<uint8_t>& data) const;
 };
 
 enum TOperation { opInsert, opRemove };
@@ -276,6 +281,15 @@ public:
             static_cast<Base&>(static_cast<C&>(o)).*member = vfc_detail::FromPropValue<V>(name, v);
         };
         return p;
+    }
+
+    // Keeps an inherited property readable and writable by name but out of stored layouts.
+    void Unstored(const char* name) {
+        if (const TPropInfo* inherited = C::Inherited::StaticClass().FindProperty(name)) {
+            TPropInfo copy = *inherited;
+            copy.Stored = false;
+            Add(name) = std::move(copy);
+        }
     }
 
     // A published method that stored layouts bind events to by name.

@@ -69,7 +69,10 @@ VFC_DESCRIBE(TControl) {
     b.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor);
     b.Property("Font", &TControl::Font, &TControl::SetFont);
     b.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).WithDefault(true);
-    b.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint);
+    // Writing ShowHint ends ParentShowHint, so it is stored only when not taken from the parent.
+    b.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+        .StoredWhen(
+            [](const TObject& o) { return !static_cast<const TControl&>(o).ParentShowHint(); });
     b.Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint)
         .WithDefault(true);
     b.Property("Hint", &TControl::Hint, &TControl::SetHint);
@@ -83,6 +86,8 @@ VFC_DESCRIBE(TControl) {
     b.Field("OnMouseUp", &TControl::OnMouseUp);
     b.Field("OnMouseEnter", &TControl::OnMouseEnter);
     b.Field("OnMouseLeave", &TControl::OnMouseLeave);
+    b.Field("OnDblClick", &TControl::OnDblClick);
+    b.Field("OnResize", &TControl::OnResize);
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
@@ -202,8 +207,12 @@ void TControl::HandleMouseMessage(TMessage& m) {
     case WM_MOUSEMOVE:
         MouseMove(shift, x, y);
         break;
-    case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+        if (HasControlStyle(csDoubleClicks))
+            DblClick();
+        press(mbLeft);
+        break;
+    case WM_LBUTTONDOWN:
         press(mbLeft);
         break;
     case WM_RBUTTONDOWN:
@@ -238,6 +247,8 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 void TControl::MouseEntered() { OnMouseEnter(this); }
 void TControl::MouseLeft() { OnMouseLeave(this); }
 void TControl::Click() { OnClick(this); }
+void TControl::DblClick() { OnDblClick(this); }
+void TControl::Resize() { OnResize(this); }
 
 bool TControl::MouseInside() const { return Application->MouseControl() == this; }
 
@@ -263,6 +274,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
     Invalidate();
+    const bool resized = std::max(0, width) != width_ || std::max(0, height) != height_;
     left_ = left;
     top_ = top;
     width_ = std::max(0, width);
@@ -270,6 +282,8 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     Invalidate();
     BoundsChanged();
     RequestAlign();
+    if (resized)
+        Resize();
 }
 
 void TControl::SetClientWidth(int v) { SetWidth(width_ - ClientWidth() + v); }

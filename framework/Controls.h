@@ -171,7 +171,12 @@ class TControl : public TComponent {
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+    TNotifyEvent OnDblClick;
+    // After the control's width or height changed.
+    TNotifyEvent OnResize;
     virtual void Click();
+    // A left double click: before the press it also brings (WM_LBUTTONDBLCLK).
+    virtual void DblClick();
 
     // Properties stored by layouts but owned by other parts of the framework (menus).
     TComponent* PopupMenu() const { return popupMenu_; }
@@ -185,6 +190,7 @@ protected:
     virtual void MouseLeft();
     virtual void FontChanged();
     virtual void BoundsChanged() {}
+    virtual void Resize();
     virtual void VisibleChanging() {}
     void Notification(TComponent* component, TOperation operation) override;
     void Loaded() override;

@@ -87,11 +87,13 @@ TTimer::~TTimer() {
 LRESULT CALLBACK TTimer::TimerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TIMER) {
         if (auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA))) {
+            Application->EnterHandler();
             try {
                 timer->OnTimer(timer);
             } catch (const std::exception& e) {
                 Application->HandleException(e);
             }
+            Application->LeaveHandler();
         }
         return 0;
     }

@@ -334,6 +334,13 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_CLOSE:
         Close();
         return;
+    case WM_GETMINMAXINFO: {
+        TWinControl::WndProc(m);
+        auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
+        info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, ConstraintsMinWidth);
+        info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, ConstraintsMinHeight);
+        return;
+    }
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
     case WM_COMMAND:
@@ -476,7 +483,26 @@ void TCustomForm::Close() {
     else if (action == caMinimize)
         SetWindowState(wsMinimized);
     else if (action == caFree)
-        Free();
+        Release();
+}
+
+void TCustomForm::Release() {
+    Application->FreeAfterHandlers(this);
+}
+
+void TCustomForm::SetMinWidth(int width) {
+    ConstraintsMinWidth = width;
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TCustomForm::SetMinHeight(int height) {
+    ConstraintsMinHeight = height;
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TCustomForm::SetBounds(int left, int top, int width, int height) {
+    TWinControl::SetBounds(left, top, std::max(width, ConstraintsMinWidth),
+                           std::max(height, ConstraintsMinHeight));
 }
 
 TModalResult TCustomForm::ShowModal() {

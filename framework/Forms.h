@@ -69,8 +69,15 @@ class TCustomForm : public TWinControl {
     void SetIcon(TIcon* icon);
     bool AutoScroll() const { return autoScroll_; }
     void SetAutoScroll(bool v) { autoScroll_ = v; }
+    // Size constraints (0: none), kept by SetBounds and by the system's sizing
+    // (WM_GETMINMAXINFO). Setting one applies it to the current size at once.
+    int MinWidth() const { return ConstraintsMinWidth; }
+    void SetMinWidth(int width);
+    int MinHeight() const { return ConstraintsMinHeight; }
+    void SetMinHeight(int height);
     int ConstraintsMinHeight = 0;
     int ConstraintsMinWidth = 0;
+    void SetBounds(int left, int top, int width, int height) override;
 
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control);
@@ -83,7 +90,11 @@ class TCustomForm : public TWinControl {
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult r) { modalResult_ = r; }
     TModalResult ShowModal();
+    // Asks OnCloseQuery and OnClose; caFree releases the form (Release).
     void Close();
+    // Frees the form once the window procedure or timer handler that is running returns (at
+    // once when none runs), so a form may be freed from one of its own handlers.
+    void Release();
     // Keyboard shortcuts of the form's menus; false when the key is none of them.
     virtual bool IsShortCut(const TMessage& keyMessage);
 
@@ -222,6 +233,12 @@ class TApplication : public TComponent {
     void PointerLeftWindow(TWinControl* window);
     void ControlDestroyed(TControl* control);
 
+    // Components freed after the outermost running handler returns (Release). Window
+    // procedures and timers bracket their handlers with EnterHandler and LeaveHandler.
+    void FreeAfterHandlers(TComponent* component);
+    void EnterHandler() { ++handlerDepth_; }
+    void LeaveHandler();
+
     void AddApplicationEvents(TApplicationEvents* events);
     void RemoveApplicationEvents(TApplicationEvents* events);
     void AdoptForm(TCustomForm* form, bool readLayout);
@@ -248,6 +265,11 @@ private:
     TControl* mouseControl_ = nullptr;
     TControl* captureControl_ = nullptr;
     std::vector<TApplicationEvents*> appEvents_;
+    std::vector<TComponent*> pendingFree_;
+    int handlerDepth_ = 0;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
 };
 
 // The application object of the process.

@@ -128,14 +128,75 @@ private:
                 }
             }
             pos_ = save;
-            TLayoutProperty prop;
-            prop.Line = line_;
-            prop.Path = Path();
-            Expect('=', "'=' after the property name");
-            prop.Value = Value();
-            EndOfLine();
-            obj.Properties.push_back(std::move(prop));
+            obj.Properties.push_back(PropertyLine());
         }
+    }
+
+    TLayoutProperty PropertyLine() {
+        TLayoutProperty prop;
+        prop.Line = line_;
+        prop.Path = Path();
+        Expect('=', "'=' after the property name");
+        prop.Value = Value();
+        EndOfLine();
+        return prop;
+    }
+
+    // After '<': items up to '>'.
+    void CollectionItems(TLayoutValue& v) {
+        for (;;) {
+            SkipBlank();
+            if (AtEnd())
+                Fail("missing '>' after the items");
+            if (Peek() == '>') {
+                ++pos_;
+                return;
+            }
+            TLayoutItem item;
+            item.Line = line_;
+            if (Identifier("'item' or '>'") != "item")
+                Fail("expected 'item' or '>'");
+            EndOfLine();
+            for (;;) {
+                SkipBlank();
+                if (AtEnd())
+                    Fail("missing 'end' of an item");
+                const size_t save = pos_;
+                const std::string word = Identifier("a property or 'end'");
+                SkipInline();
+                if (word == "end" && Peek() != '=' && Peek() != '.')
+                    break;
+                pos_ = save;
+                item.Properties.push_back(PropertyLine());
+            }
+            v.Elements.push_back(std::move(item));
+        }
+    }
+
+    // After '{': hex digit pairs up to '}', across lines.
+    void DataBytes(TLayoutValue& v) {
+        int high = -1;
+        for (;;) {
+            SkipBlank();
+            if (AtEnd())
+                Fail("missing '}' after the data");
+            const char c = text_[pos_++];
+            if (c == '}')
+                break;
+            if (!std::isxdigit(static_cast<unsigned char>(c)))
+                Fail("expected hex digits in the data");
+            const int d = std::isdigit(static_cast<unsigned char>(c))
+                              ? c - '0'
+                              : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+            if (high < 0) {
+                high = d;
+            } else {
+                v.Bytes.push_back(static_cast<uint8_t>(high * 16 + d));
+                high = -1;
+            }
+        }
+        if (high >= 0)
+            Fail("odd number of hex digits in the data");
     }
 
     TLayoutValue Value() {
@@ -145,6 +206,14 @@ private:
         if (c == '\'' || c == '#') {
             v.Kind = TLayoutValue::String;
             v.Text = StringLiteral();
+        } else if (c == '<') {
+            ++pos_;
+            v.Kind = TLayoutValue::Collection;
+            CollectionItems(v);
+        } else if (c == '{') {
+            ++pos_;
+            v.Kind = TLayoutValue::Data;
+            DataBytes(v);
         } else if (c == '[') {
             v.Kind = TLayoutValue::Set;
             ++pos_;

@@ -7,6 +7,11 @@
 //     Color = clBtnFace                 identifier: enumeration member, colour, True/False,
 //     OnCreate = FormCreate               handler name or component name
 //     Picture = resource('BACKGROUND')  a picture loaded from a named resource
+//     Picture = {424D3600...}           an object's data (a BMP file image), hex, any lines
+//     Buttons = <                       a collection: its items in order, each with its
+//       item                              properties
+//         Visible = False
+//       end>
 //     object Image1: TImage             children, in creation order
 //     end
 //   end
@@ -31,11 +36,21 @@ private:
     int line_;
 };
 
+struct TLayoutProperty;
+
+// One item of a stored collection.
+struct TLayoutItem {
+    int Line = 0;
+    std::vector<TLayoutProperty> Properties;
+};
+
 struct TLayoutValue {
-    enum Kind { Integer, String, Identifier, Set, Resource } Kind = Integer;
+    enum Kind { Integer, String, Identifier, Set, Resource, Data, Collection } Kind = Integer;
     int64_t Int = 0;
-    std::string Text;               // String, Identifier, Resource
-    std::vector<std::string> Items; // Set
+    std::string Text;                  // String, Identifier, Resource
+    std::vector<std::string> Items;    // Set
+    std::vector<uint8_t> Bytes;        // Data
+    std::vector<TLayoutItem> Elements; // Collection
 };
 
 struct TLayoutProperty {

@@ -1,5 +1,6 @@
 #include "framework/LayoutReader.h"
 
+#include "framework/Collections.h"
 #include "framework/Types.h"
 
 #include <memory>
@@ -206,6 +207,14 @@ void TLayoutReader::ApplyProperty(TComponent& root, TObject& start, const TLayou
                 break;
             }
             case TPropType::Object: {
+                if (v.Kind == TLayoutValue::Collection) {
+                    ReadCollection(root, *target, *info, v, prop.Line);
+                    break;
+                }
+                if (v.Kind == TLayoutValue::Data) {
+                    ReadData(*target, *info, v, prop.Line);
+                    break;
+                }
                 if (v.Kind != TLayoutValue::Resource)
                     wrongKind("resource('NAME')");
                 if (info->Set && info->ValueClass() && info->ValueClass()->Create) {
@@ -252,4 +261,40 @@ void TLayoutReader::ApplyProperty(TComponent& root, TObject& start, const TLayou
         }
         return;
     }
+}
+
+void TLayoutReader::ReadCollection(TComponent& root, TObject& target, const TPropInfo& info,
+                                   const TLayoutValue& value, int line) {
+    auto* collection = As<TCollection>(std::get<TObject*>(info.Get(target)));
+    if (!collection)
+        Fail(line, "property '" + info.Name + "' is not a collection");
+    // A stored list replaces what the collection held.
+    collection->BeginUpdate();
+    try {
+        collection->Clear();
+        for (const TLayoutItem& element : value.Elements) {
+            TCollectionItem* item = collection->AddItem();
+            for (const TLayoutProperty& p : element.Properties)
+                ApplyProperty(root, *item, p);
+        }
+    } catch (...) {
+        collection->EndUpdate();
+        throw;
+    }
+    collection->EndUpdate();
+}
+
+void TLayoutReader::ReadData(TObject& target, const TPropInfo& info, const TLayoutValue& value,
+                             int line) {
+    if (info.Set && info.ValueClass() && info.ValueClass()->Create) {
+        std::unique_ptr<TObject> temp(info.ValueClass()->Create(nullptr));
+        auto* persistent = As<TPersistent>(temp.get());
+        if (!persistent || !persistent->LoadData(value.Bytes))
+            Fail(line, "property '" + info.Name + "' cannot hold data");
+        info.Set(target, temp.get());
+        return;
+    }
+    auto* nested = As<TPersistent>(std::get<TObject*>(info.Get(target)));
+    if (!nested || !nested->LoadData(value.Bytes))
+        Fail(line, "property '" + info.Name + "' cannot hold data");
 }

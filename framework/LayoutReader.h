@@ -27,6 +27,9 @@ private:
 
     void ReadObject(TComponent& root, TComponent& component, const TLayoutObject& layout);
     void ApplyProperty(TComponent& root, TObject& target, const TLayoutProperty& prop);
+    void ReadCollection(TComponent& root, TObject& target, const TPropInfo& info,
+                        const TLayoutValue& value, int line);
+    void ReadData(TObject& target, const TPropInfo& info, const TLayoutValue& value, int line);
     [[noreturn]] void Fail(int line, const std::string& message) const;
 
     const TClassRegistry& classes_;

@@ -97,6 +97,21 @@ bool TPicture::AssignResource(const std::string& name) {
     return true;
 }
 
+bool TPicture::LoadData(const std::vector<uint8_t>& data) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->LoadFromMemory(data);
+    Hold(std::move(bitmap));
+    return true;
+}
+
+bool TPicture::SaveData(std::vector<uint8_t>& data) const {
+    auto* bitmap = As<TBitmap>(graphic_.get());
+    if (!bitmap || bitmap->Empty())
+        return false;
+    data = bitmap->SaveToMemory();
+    return true;
+}
+
 void TPicture::LoadFromFile(const std::string& path) {
     const size_t dot = path.find_last_of('.');
     const size_t slash = path.find_last_of("/\\");

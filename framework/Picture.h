@@ -44,6 +44,9 @@ class TPicture : public TPersistent {
     void Assign(const TPersistent* source) override;
     // Loads the executable's bitmap resource of that name; false when there is none.
     bool AssignResource(const std::string& name) override;
+    // Layout data: a BMP file image. A picture holding no bitmap stores nothing.
+    bool LoadData(const std::vector<uint8_t>& data) override;
+    bool SaveData(std::vector<uint8_t>& data) const override;
     // Chooses the graphic class by the file's extension. Raises EGraphicsError for an unknown
     // extension or unreadable contents; the picture is then unchanged.
     void LoadFromFile(const std::string& path);

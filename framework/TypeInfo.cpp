@@ -56,13 +56,13 @@ std::vector<const TPropInfo*> TClassInfo::AllProperties() const {
     std::vector<const TPropInfo*> result;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it)
         for (const TPropInfo& p : (*it)->Properties) {
-            // A redeclared property (same name in a descendant) replaces the ancestor's.
+            // A redeclared property (same name in a descendant) replaces the ancestor's and
+            // takes the descendant's place in the stored order.
             auto same = std::find_if(result.begin(), result.end(),
                                      [&](const TPropInfo* q) { return SameText(q->Name, p.Name); });
             if (same != result.end())
-                *same = &p;
-            else
-                result.push_back(&p);
+                result.erase(same);
+            result.push_back(&p);
         }
     return result;
 }

@@ -72,6 +72,8 @@ struct TPropInfo {
     const std::type_info* Signature = nullptr; // Event
     std::optional<int64_t> Default;            // ordinal properties: not stored when equal
     bool Stored = true;
+    // When set, the property is stored only while this holds for the object.
+    std::function<bool(const TObject&)> StoredIf;
     std::function<TPropValue(const TObject&)> Get;
     std::function<void(TObject&, const TPropValue&)> Set; // empty for read-only properties
 
@@ -86,6 +88,10 @@ struct TPropInfo {
     }
     TPropInfo& NotStored() {
         Stored = false;
+        return *this;
+    }
+    TPropInfo& StoredWhen(std::function<bool(const TObject&)> predicate) {
+        StoredIf = std::move(predicate);
         return *this;
     }
 };
@@ -108,7 +114,8 @@ public:
     // Looks through this class and its ancestors; names compare without regard to case.
     const TPropInfo* FindProperty(std::string_view name) const;
     const TMethodInfo* FindMethod(std::string_view name) const;
-    // Own and inherited properties, ancestors first.
+    // Own and inherited properties in stored order: ancestors first; a redeclared property
+    // stands where the descendant declares it.
     std::vector<const TPropInfo*> AllProperties() const;
 
     // Creates an instance for a stored layout (components get the owner; other persistent

@@ -68,6 +68,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     if (!control)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     TMessage m{msg, wParam, lParam, 0};
+    Application->EnterHandler();
     try {
         control->WindowProc(m);
     } catch (const std::exception& e) {
@@ -79,6 +80,8 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         control->handle_ = nullptr;
     }
+    // Components released by a handler go now that no handler runs any more.
+    Application->LeaveHandler();
     return m.Result;
 }
 
@@ -673,12 +676,15 @@ void TWinControl::UpdateBounds() {
         MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (r.left != Left() || r.top != Top() || w != Width() || h != Height()) {
+        const bool resized = w != Width() || h != Height();
         left_ = r.left;
         top_ = r.top;
         width_ = w;
         height_ = h;
         BoundsChanged();
         RequestAlign();
+        if (resized)
+            Resize();
     }
 }
 

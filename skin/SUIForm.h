@@ -19,6 +19,9 @@ class TsuiForm : public TCustomPanel {
     void SetFileTheme(TsuiFileTheme* theme);
     bool UIStyleAutoUpdateSub() const { return autoUpdateSub_; }
     void SetUIStyleAutoUpdateSub(bool v) { autoUpdateSub_ = v; }
+    // Repaints the host window's frame; the title bar asks for it after it drew a caption
+    // section. The frame draws no non-client parts of its own yet.
+    virtual void RepaintFrame() {}
 
     // What the main menu shown in the frame's menu bar asks of the frame: buttons made anew
     // from the top-level items, their captions and enabled states copied, the bar's font taken
