@@ -46,6 +46,13 @@ hover() {
             winedriver run build/win64/bench-hover/hover-repaint-bench.exe
 }
 
+titlebar() {
+    build win64 titlebar-repaint-bench &&
+        WINEPREFIX=$PWD/build/wineprefix-bench winedriver prefix &&
+        WINEPREFIX=$PWD/build/wineprefix-bench \
+            winedriver run build/win64/bench-titlebar/titlebar-repaint-bench.exe
+}
+
 startup() {
     build win64 VelmoraCenter startup-baseline &&
         WINEPREFIX=$PWD/build/wineprefix-bench winedriver prefix &&
@@ -56,6 +63,7 @@ startup() {
 
 measure inflate inflate
 measure hover hover
+measure titlebar titlebar
 measure startup startup
 
 printf '\n==== ratios (ours / anchor; lower is better) ====\n'
