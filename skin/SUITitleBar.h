@@ -8,6 +8,7 @@
 #include "framework/Menus.h"
 #include "framework/Panels.h"
 #include "framework/Picture.h"
+#include "skin/SUIPopupMenu.h"
 #include "skin/SUIThemes.h"
 
 #include <memory>
@@ -171,22 +172,17 @@ private:
 // ---------------------------------------------------------------------------------------------
 // System menu: Minimize, Maximize/Restore, a line, Close.
 
-class TsuiTitleBarPopupMenu : public TPopupMenu {
-    VFC_CLASS(TsuiTitleBarPopupMenu, TPopupMenu)
+class TsuiTitleBarPopupMenu : public TsuiPopupMenu {
+    VFC_CLASS(TsuiTitleBarPopupMenu, TsuiPopupMenu)
     explicit TsuiTitleBarPopupMenu(TComponent* owner);
     ~TsuiTitleBarPopupMenu() override;
 
     TsuiTitleBar* TitleBar() const { return titleBar_; }
     void SetTitleBar(TsuiTitleBar* titleBar) { titleBar_ = titleBar; }
-    // The look the bar hands on at every style application.
-    TsuiUIStyle UIStyle() const { return uiStyle_; }
-    void SetUIStyle(TsuiUIStyle style) { uiStyle_ = style; }
-    TsuiFileTheme* FileTheme() const { return fileTheme_; }
-    void SetFileTheme(TsuiFileTheme* theme) { fileTheme_ = theme; }
 
     // Enables each entry by the bar's visible buttons, then shows the menu at the screen point
     // (176 pixels further right on a right-to-left bar).
-    void Popup(int x, int y);
+    void Popup(int x, int y) override;
 
     static constexpr int MinimizeIndex = 0;
     static constexpr int MaximizeRestoreIndex = 1;
@@ -198,8 +194,6 @@ private:
     void CloseClick(TObject*);
 
     TsuiTitleBar* titleBar_ = nullptr;
-    TsuiUIStyle uiStyle_ = DeepBlue;
-    TsuiFileTheme* fileTheme_ = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -23,7 +23,7 @@ VFC_DESCRIBE(TsuiTitleBarPopupMenu) {
     (void)b;
 }
 
-TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TComponent* owner) : TPopupMenu(owner) {
+TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TComponent* owner) : TsuiPopupMenu(owner) {
     SetAutoHotkeys(maManual);
     struct Entry {
         const char* Line; // a separator when set
@@ -44,6 +44,7 @@ TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TComponent* owner) : TPopupMenu(own
         item->OnClick = entry.Click;
         Items()->Add(item);
     }
+    AttachItemHandlers();
 }
 
 TsuiTitleBarPopupMenu::~TsuiTitleBarPopupMenu() = default;
@@ -54,7 +55,7 @@ void TsuiTitleBarPopupMenu::Popup(int x, int y) {
     Items()->Items(MinimizeIndex)->SetEnabled(HasVisibleButton(titleBar_, suiMin));
     Items()->Items(MaximizeRestoreIndex)->SetEnabled(HasVisibleButton(titleBar_, suiMax));
     Items()->Items(CloseIndex)->SetEnabled(HasVisibleButton(titleBar_, suiClose));
-    TPopupMenu::Popup(x, y);
+    TsuiPopupMenu::Popup(x, y);
 }
 
 void TsuiTitleBarPopupMenu::MinimizeClick(TObject*) {

@@ -14,12 +14,7 @@ TEST(DesktopCentreTest, PlacesTheFormInTheMiddleOfTheScreen) {
     ShowAndActivate(*form);
     EXPECT_EQ(form->Left(), 112);
     EXPECT_EQ(form->Top(), 144);
-    RECT r;
-    GetWindowRect(form->Handle(), &r);
-    EXPECT_EQ(r.left, 112);
-    EXPECT_EQ(r.top, 144);
-    EXPECT_EQ(r.right - r.left, 800);
-    EXPECT_EQ(r.bottom - r.top, 480);
+    EXPECT_EQ(WindowBoundsOf(form->Handle()), (TWindowBounds{112, 144, 800, 480}));
     form->Free();
 }
 

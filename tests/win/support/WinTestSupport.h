@@ -1,6 +1,7 @@
 // The support library of the Windows tests (vfc_win_test_support), which every Windows test
 // program links: waiting and message pumping, real input, pixels, a window procedure tap, a
-// recording shell, message-box answers, visibility steps, scratch folders and environment.
+// recording shell, message-box answers, visibility steps, scratch folders, environment and window
+// bounds.
 #pragma once
 
 #include "tests/win/support/DialogWatcher.h"
@@ -11,6 +12,7 @@
 #include "tests/win/support/RecordingShell.h"
 #include "tests/win/support/ScratchFolder.h"
 #include "tests/win/support/VisibilityLog.h"
+#include "tests/win/support/WindowBounds.h"
 #include "tests/win/support/WindowProcTap.h"
 
 #include <algorithm>

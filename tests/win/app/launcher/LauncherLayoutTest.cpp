@@ -29,12 +29,7 @@ TEST_F(LauncherTest, TheFormHasItsStoredProperties) {
     EXPECT_TRUE(form->Font()->Style().Empty());
     EXPECT_EQ(form->Font()->Charset(), DEFAULT_CHARSET);
     // Shown centred on the 1024 x 768 desktop, without a frame or caption.
-    RECT r;
-    GetWindowRect(form->Handle(), &r);
-    EXPECT_EQ(r.left, 112);
-    EXPECT_EQ(r.top, 144);
-    EXPECT_EQ(r.right - r.left, 800);
-    EXPECT_EQ(r.bottom - r.top, 480);
+    EXPECT_EQ(WindowBoundsOf(form->Handle()), (TWindowBounds{112, 144, 800, 480}));
     const LONG style = GetWindowLongA(form->Handle(), GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, 0);
     EXPECT_EQ(style & WS_THICKFRAME, 0);
