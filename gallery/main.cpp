@@ -44,8 +44,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     if (!options.SkinFile.empty()) {
         if (!frmGallery->LoadSkin(options.SkinFile, options.Password)) {
-            WriteErrorLine(std::string(kProgram) + "cannot load the skin file " +
-                           options.SkinFile);
+            WriteErrorLine(std::string(kProgram) + "cannot load the skin file " + options.SkinFile);
             return kExitFailure;
         }
         frmGallery->SwitchStyle(FromThemeFile);

@@ -19,9 +19,9 @@ from winedriver.xvfb import Xvfb
 
 class Session:
     """The program, started on `display` (an X display name) or on a private Xvfb when none is
-    given; `display` is then the Display the program shows on."""
+    given; `display` is then the Display the program shows on. `stdout` as in wine.start."""
 
-    def __init__(self, exe, prefix=None, args=(), display=None, pointer_at=(0, 0)):
+    def __init__(self, exe, prefix=None, args=(), display=None, pointer_at=(0, 0), stdout=None):
         self.exe = exe
         self.program = None
         self._xvfb = None
@@ -35,7 +35,7 @@ class Session:
                 # Start with the pointer off the window, so that no control sees it at first.
                 self.display.move_to(*pointer_at)
             self.started_at = time.monotonic()
-            self.program = wine.start(prefix, display, exe, *args)
+            self.program = wine.start(prefix, display, exe, *args, stdout=stdout)
         except BaseException:
             self.close()
             raise

@@ -36,11 +36,12 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-def start(prefix, display, *args, quiet=True):
-    """Starts wine64 with args (program and its arguments) and returns the process."""
+def start(prefix, display, *args, quiet=True, stdout=None):
+    """Starts wine64 with args (program and its arguments) and returns the process. `stdout`
+    (such as subprocess.PIPE) replaces where the program's standard output goes."""
     output = subprocess.DEVNULL if quiet else None
-    return subprocess.Popen([WINE64, *args], env=environment(prefix, display), stdout=output,
-                            stderr=output)
+    return subprocess.Popen([WINE64, *args], env=environment(prefix, display),
+                            stdout=output if stdout is None else stdout, stderr=output)
 
 
 def run(prefix, display, *args, timeout=60):

@@ -31,14 +31,26 @@ def _value(text):
 
 def read_layout(path=LAYOUT_FILE):
     """The root object and its children of a stored layout, each as a dict of its properties
-    with its class under "class"; children in creation order."""
-    root, stack = None, []
+    with its class under "class"; children in creation order. A collection property
+    (Name = < item ... end ... end>) is a list of dicts, one per item."""
+    root, stack, items = None, [], None
     with open(path, encoding="ascii") as f:
         for number, raw in enumerate(f, 1):
             line = raw.split("//", 1)[0].strip()
             if not line:
                 continue
-            if match := _OBJECT.match(line):
+            if items is not None:
+                if line == "item":
+                    items.append({})
+                elif line in ("end", "end>"):
+                    items = None if line == "end>" else items
+                elif (match := _PROPERTY.match(line)) and items:
+                    items[-1][match[1]] = _value(match[2].strip())
+                else:
+                    raise ValueError(f"{path}:{number}: cannot read {line!r}")
+            elif (match := _PROPERTY.match(line)) and stack and match[2].strip() == "<":
+                items = stack[-1][match[1]] = []
+            elif match := _OBJECT.match(line):
                 node = {"name": match[1], "class": match[2], "children": []}
                 if stack:
                     stack[-1]["children"].append(node)

@@ -1,0 +1,236 @@
+#!/usr/bin/python3
+"""ToolkitGallery.exe end to end: its exit codes for bad command lines and unreadable skins, and
+one session with --trace driven by real X pointer input (popup menu, title-bar buttons, style
+switch, close), its trace read from a pipe while it runs.
+
+    test_gallery.py GALLERY_EXE STYLE_BITMAPS_DIR   (WINEPREFIX: the prefix; PYTHONPATH: the
+                                                     repository's root folder)
+
+Controls are found through the stored layout the program is built with (gallery/GalleryFrm.layout)
+and the title-bar buttons on the screen by the frames of the style bitmaps they show.
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+import threading
+import unittest
+
+import numpy as np
+from numpy.lib.stride_tricks import sliding_window_view
+
+TESTS_E2E = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, TESTS_E2E)
+
+import layout  # noqa: E402
+from winedriver import wine  # noqa: E402
+from winedriver.screen import load_picture  # noqa: E402
+from winedriver.session import Session  # noqa: E402
+from winedriver.xvfb import Xvfb  # noqa: E402
+
+ARGS = {}
+LAYOUT = layout.read_layout(os.path.join(TESTS_E2E, os.pardir, os.pardir, "gallery",
+                                         "GalleryFrm.layout"))
+CHILDREN = {child["name"]: child for child in LAYOUT["children"]}
+TITLE = LAYOUT["Caption"]
+EXIT_USAGE = 64
+EXIT_FAILURE = 1
+STRIP_FRAMES = 18
+# First frames (normal pictures) of the title-button strip, by button type.
+FRAME_OF_TYPE = {"suiCustom": 1, "suiHelp": 4, "suiClose": 16}  # custom: the menu glyph
+BAR_ROWS = 48  # the title bar lies within these rows of the window
+
+
+POPUP_CAPTIONS = [item["Caption"] for item in CHILDREN["PopupMenu1"]["children"]]
+STYLE_CAPTIONS = [item["Caption"] for item in CHILDREN["PopupMenu1"]["children"][-1]["children"]]
+# Item and separator heights of the skinned menus in every style but MacOS; the menu is opened
+# in DeepBlue.
+MENU_ITEM_HEIGHT = 21
+SEPARATOR_HEIGHT = 5
+
+
+def button_index(button_type):
+    types = [item["ButtonType"] for item in CHILDREN["TitleBar1"]["Buttons"]]
+    return types.index(button_type)
+
+
+def strip_frame(style, n):
+    strip = load_picture(os.path.join(ARGS["bitmaps"], f"{style.upper()}_TITLEBTN.bmp"))
+    width = strip.shape[1] // STRIP_FRAMES
+    left = strip.shape[1] - width if n == STRIP_FRAMES else (n - 1) * width
+    return strip[:, left:left + width]
+
+
+def find_picture(pixels, picture):
+    """Top-left (x, y) of every place where pixels show picture, leaving out the picture's
+    bottom-left colour (transparent buttons show the bar there)."""
+    keep = np.any(picture != picture[-1, 0], axis=2)
+    h, w = keep.shape
+    windows = sliding_window_view(pixels, (h, w, 3))[:, :, 0]
+    same = np.all(windows == picture, axis=4) | ~keep
+    ys, xs = np.nonzero(np.all(same, axis=(2, 3)))
+    return list(zip(xs.tolist(), ys.tolist()))
+
+
+class CommandLine(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.xvfb = Xvfb()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.xvfb.stop()
+
+    def run_gallery(self, *args):
+        return wine.run(os.environ.get("WINEPREFIX"), self.xvfb.display, ARGS["exe"], *args)
+
+    def test_bad_arguments_end_with_64_and_the_usage(self):
+        for args in (["--bogus"], ["--style", "Nope"], ["--style", "macos"], ["--style"],
+                     ["--skin"], ["--password", "secret"], ["--trace", "extra"],
+                     ["--style", "WinXP", "--style", "MacOS"]):
+            with self.subTest(args=args):
+                result = self.run_gallery(*args)
+                self.assertEqual(result.returncode, EXIT_USAGE, result.stderr)
+                self.assertIn("usage: ToolkitGallery", result.stderr)
+                self.assertEqual(result.stdout, "")
+
+    def test_a_skin_that_cannot_be_loaded_ends_with_1_and_a_message(self):
+        with tempfile.TemporaryDirectory() as folder:
+            not_a_skin = os.path.join(folder, "notaskin.skn")
+            with open(not_a_skin, "w") as f:
+                f.write("plain text\n")
+            for path in (os.path.join(folder, "missing.skn"), not_a_skin):
+                with self.subTest(path=path):
+                    result = self.run_gallery("--skin", wine.windows_path(path))
+                    self.assertEqual(result.returncode, EXIT_FAILURE, result.stderr)
+                    self.assertIn(os.path.basename(path), result.stderr)
+
+
+class TracedSession(unittest.TestCase):
+    """One gallery with --trace for the class; the tests run in name order and the last closes
+    it."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.lines = []
+        cls.session = Session(ARGS["exe"], os.environ.get("WINEPREFIX"), args=("--trace",),
+                              stdout=subprocess.PIPE)
+        cls.display = cls.session.display
+        cls.reader = threading.Thread(target=cls.read_trace, daemon=True)
+        cls.reader.start()
+        try:
+            cls.window = cls.session.wait_for_window(TITLE, timeout=60)
+            cls.display.settled_window_pixels(cls.window, timeout=30)
+        except BaseException:
+            cls.session.close()
+            raise
+
+    @classmethod
+    def read_trace(cls):
+        for raw in cls.session.program.stdout:
+            cls.lines.append(raw.decode("ascii").rstrip("\r\n"))
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.close()
+
+    def wait_for_line(self, line, since):
+        self.session.wait_until(lambda: line in self.lines[since:], 10, f"{line!r} on stdout")
+        self.assertEqual(self.lines[since:], [line])
+
+    def point_at(self, x, y):
+        self.display.move_to(self.window.left + x, self.window.top + y)
+
+    def click_at(self, x, y):
+        self.point_at(x, y)
+        self.display.xdotool("click", "1")
+
+    def rest_point(self):
+        """A point of the window's background, away from every control."""
+        return LAYOUT["ClientWidth"] * 3 // 4, LAYOUT["ClientHeight"] * 3 // 4
+
+    def find_title_button(self, style, button_type):
+        picture = strip_frame(style, FRAME_OF_TYPE[button_type])
+        found = {}
+
+        def shown():
+            bar = self.display.window_pixels(self.window)[:BAR_ROWS]
+            found["at"] = find_picture(bar, picture)
+            return len(found["at"]) == 1
+
+        self.point_at(*self.rest_point())
+        self.session.wait_until(shown, 10, f"the {style} {button_type} button in the title bar")
+        x, y = found["at"][0]
+        return x + picture.shape[1] // 2, y + picture.shape[0] // 2
+
+    def new_menu_window(self, before, what):
+        """The menu window that opened since `before` (the unnamed windows shown then)."""
+        found = {}
+
+        def opened():
+            found["new"] = [w for w in self.display.find_windows("") if w not in before]
+            return len(found["new"]) == 1
+
+        self.session.wait_until(opened, 10, what)
+        return self.display.geometry(found["new"][0])
+
+    def click_menu_item(self, menu, captions, caption):
+        """Clicks the item of an open menu window. Items are MENU_ITEM_HEIGHT high, separators
+        SEPARATOR_HEIGHT; the menu's border is what its window has beyond them."""
+        heights = [SEPARATOR_HEIGHT if c == "-" else MENU_ITEM_HEIGHT for c in captions]
+        border = (menu.height - sum(heights)) // 2
+        index = captions.index(caption)
+        y = menu.top + border + sum(heights[:index]) + heights[index] // 2
+        x = menu.left + menu.width // 2
+        self.display.move_to(x, y)
+        self.display.xdotool("click", "1")
+        return x, y
+
+    def open_popup_menu(self):
+        before = self.display.find_windows("")
+        self.point_at(*self.rest_point())
+        self.display.xdotool("click", "3")
+        return self.new_menu_window(before, "the popup menu")
+
+    def test_1_a_popup_menu_item_chosen_with_the_pointer_is_traced(self):
+        for caption in ("&Checked item", "C&opy", "De&fault item"):
+            with self.subTest(caption=caption):
+                since = len(self.lines)
+                self.click_menu_item(self.open_popup_menu(), POPUP_CAPTIONS, caption)
+                self.wait_for_line("menu " + caption.replace("&", ""), since)
+
+    def test_2_help_and_custom_title_bar_buttons_are_traced_with_their_index(self):
+        for button_type in ("suiHelp", "suiCustom"):
+            with self.subTest(button=button_type):
+                since = len(self.lines)
+                self.click_at(*self.find_title_button("DeepBlue", button_type))
+                self.wait_for_line(f"titlebar {button_index(button_type)}", since)
+
+    def test_3_the_style_submenu_restyles_the_window_and_is_traced(self):
+        since = len(self.lines)
+        menu = self.open_popup_menu()
+        before = self.display.find_windows("")
+        self.click_menu_item(menu, POPUP_CAPTIONS, "&Style")
+        submenu = self.new_menu_window(before, "the Style submenu")
+        self.click_menu_item(submenu, STYLE_CAPTIONS, "WinXP")
+        self.wait_for_line("style WinXP", since)
+        self.find_title_button("WinXP", "suiClose")
+
+    def test_4_a_style_button_restyles_the_window_and_is_traced(self):
+        button = CHILDREN["btnStyleMacOS"]
+        since = len(self.lines)
+        self.click_at(button["Left"] + button["Width"] // 2, button["Top"] + 8)
+        self.wait_for_line("style MacOS", since)
+        self.find_title_button("MacOS", "suiClose")
+
+    def test_5_the_close_button_ends_the_program_with_0(self):
+        self.click_at(*self.find_title_button("MacOS", "suiClose"))
+        self.assertEqual(self.session.wait_for_exit(20), 0)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 3:
+        sys.exit(f"usage: {sys.argv[0]} GALLERY_EXE STYLE_BITMAPS_DIR [unittest options]")
+    ARGS["exe"], ARGS["bitmaps"] = sys.argv[1], sys.argv[2]
+    unittest.main(argv=[sys.argv[0], *sys.argv[3:]], verbosity=2)
