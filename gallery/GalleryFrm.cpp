@@ -118,8 +118,9 @@ void TfrmGallery::SwitchStyle(TsuiUIStyle style) {
 }
 
 void TfrmGallery::RestyleButtons() {
-    TsuiUIStyle builtin = DeepBlue;
-    ResolveFileTheme(fileTheme_, style_, builtin);
+    // A skin's button pictures have no frame layout the toolkit knows: under a skin the state
+    // buttons show DeepBlue, the style that stands in for FromThemeFile.
+    const TsuiUIStyle builtin = style_ == FromThemeFile ? DeepBlue : style_;
     for (const TStyleChoice& choice : kStyleChoices)
         if (TsuiImageButton* button = Button(ButtonName(choice.Style)))
             SetFaces(*button, choice.Style, choice.Style == style_);

@@ -3,8 +3,11 @@
 one session with --trace driven by real X pointer input (popup menu, title-bar buttons, style
 switch, close), its trace read from a pipe while it runs.
 
-    test_gallery.py GALLERY_EXE STYLE_BITMAPS_DIR   (WINEPREFIX: the prefix; PYTHONPATH: the
-                                                     repository's root folder)
+    test_gallery.py GALLERY_EXE STYLE_BITMAPS_DIR SKIN_WRITER_EXE
+                    (WINEPREFIX: the prefix; PYTHONPATH: the repository's root folder)
+
+SKIN_WRITER_EXE (gallery_test_skin.cpp) writes skin files of solid colours, which the test
+looks for on the screen.
 
 Controls are found through the stored layout the program is built with (gallery/GalleryFrm.layout)
 and the title-bar buttons on the screen by the frames of the style bitmaps they show.
@@ -40,6 +43,33 @@ STRIP_FRAMES = 18
 # First frames (normal pictures) of the title-button strip, by button type.
 FRAME_OF_TYPE = {"suiCustom": 1, "suiHelp": 4, "suiClose": 16}  # custom: the menu glyph
 BAR_ROWS = 48  # the title bar lies within these rows of the window
+SKIN_PASSWORD = "velmora"
+# What gallery_test_skin writes, as screen colours 0xRRGGBB (the skin holds 0x00BBGGRR).
+SKIN_FORM_RGB = 0x996633
+SKIN_MENU_ITEM_RGB = 0xFFCC99
+SKIN_FRAME_SIZE = 19
+
+
+def skin_frame_rgb(n):
+    return (10 * n) << 16 | 0x8040
+
+
+def rgb(pixel):
+    return int(pixel[0]) << 16 | int(pixel[1]) << 8 | int(pixel[2])
+
+
+def solid(size, colour):
+    return np.full((size, size, 3), [colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF],
+                   dtype=np.uint8)
+
+
+def write_skins(prefix, display, folder):
+    """An open and a locked test skin in folder; their paths."""
+    paths = os.path.join(folder, "open.skn"), os.path.join(folder, "locked.skn")
+    wine.run_checked(prefix, display, ARGS["skin_writer"], wine.windows_path(paths[0]))
+    wine.run_checked(prefix, display, ARGS["skin_writer"], wine.windows_path(paths[1]),
+                     SKIN_PASSWORD)
+    return paths
 
 
 POPUP_CAPTIONS = [item["Caption"] for item in CHILDREN["PopupMenu1"]["children"]]
@@ -62,10 +92,10 @@ def strip_frame(style, n):
     return strip[:, left:left + width]
 
 
-def find_picture(pixels, picture):
-    """Top-left (x, y) of every place where pixels show picture, leaving out the picture's
-    bottom-left colour (transparent buttons show the bar there)."""
-    keep = np.any(picture != picture[-1, 0], axis=2)
+def find_picture(pixels, picture, transparent=True):
+    """Top-left (x, y) of every place where pixels show picture; when transparent, leaving out
+    the picture's bottom-left colour (transparent buttons show the bar there)."""
+    keep = np.any(picture != picture[-1, 0], axis=2) | (not transparent)
     h, w = keep.shape
     windows = sliding_window_view(pixels, (h, w, 3))[:, :, 0]
     same = np.all(windows == picture, axis=4) | ~keep
@@ -77,18 +107,25 @@ class CommandLine(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.xvfb = Xvfb()
+        cls.folder = tempfile.TemporaryDirectory()
+        try:
+            cls.open_skin, cls.locked_skin = write_skins(os.environ.get("WINEPREFIX"),
+                                                         cls.xvfb.display, cls.folder.name)
+        except BaseException:
+            cls.tearDownClass()
+            raise
 
     @classmethod
     def tearDownClass(cls):
+        cls.folder.cleanup()
         cls.xvfb.stop()
 
     def run_gallery(self, *args):
         return wine.run(os.environ.get("WINEPREFIX"), self.xvfb.display, ARGS["exe"], *args)
 
     def test_bad_arguments_end_with_64_and_the_usage(self):
-        for args in (["--bogus"], ["--style", "Nope"], ["--style", "macos"], ["--style"],
-                     ["--skin"], ["--password", "secret"], ["--trace", "extra"],
-                     ["--style", "WinXP", "--style", "MacOS"]):
+        # The native tests hold the full table; here, that each kind reaches the exit status.
+        for args in (["--bogus"], ["--style", "Nope"], ["--style"], ["--password", "secret"]):
             with self.subTest(args=args):
                 result = self.run_gallery(*args)
                 self.assertEqual(result.returncode, EXIT_USAGE, result.stderr)
@@ -96,26 +133,32 @@ class CommandLine(unittest.TestCase):
                 self.assertEqual(result.stdout, "")
 
     def test_a_skin_that_cannot_be_loaded_ends_with_1_and_a_message(self):
-        with tempfile.TemporaryDirectory() as folder:
-            not_a_skin = os.path.join(folder, "notaskin.skn")
-            with open(not_a_skin, "w") as f:
-                f.write("plain text\n")
-            for path in (os.path.join(folder, "missing.skn"), not_a_skin):
-                with self.subTest(path=path):
-                    result = self.run_gallery("--skin", wine.windows_path(path))
-                    self.assertEqual(result.returncode, EXIT_FAILURE, result.stderr)
-                    self.assertIn(os.path.basename(path), result.stderr)
+        not_a_skin = os.path.join(self.folder.name, "notaskin.skn")
+        with open(not_a_skin, "w") as f:
+            f.write("plain text\n")
+        for path, password in ((os.path.join(self.folder.name, "missing.skn"), None),
+                               (not_a_skin, None), (self.locked_skin, None),
+                               (self.locked_skin, "wrong")):
+            with self.subTest(path=os.path.basename(path), password=password):
+                args = ["--skin", wine.windows_path(path)]
+                result = self.run_gallery(*args, *(["--password", password] if password else []))
+                self.assertEqual(result.returncode, EXIT_FAILURE, result.stderr)
+                self.assertIn(os.path.basename(path), result.stderr)
 
 
-class TracedSession(unittest.TestCase):
-    """One gallery with --trace for the class; the tests run in name order and the last closes
-    it."""
+class GallerySession(unittest.TestCase):
+    """One gallery for the class, started with `arguments()` and --trace; the tests run in name
+    order and the last closes it."""
+
+    @classmethod
+    def arguments(cls):
+        return ()
 
     @classmethod
     def setUpClass(cls):
         cls.lines = []
-        cls.session = Session(ARGS["exe"], os.environ.get("WINEPREFIX"), args=("--trace",),
-                              stdout=subprocess.PIPE)
+        cls.session = Session(ARGS["exe"], os.environ.get("WINEPREFIX"),
+                              args=(*cls.arguments(), "--trace"), stdout=subprocess.PIPE)
         cls.display = cls.session.display
         cls.reader = threading.Thread(target=cls.read_trace, daemon=True)
         cls.reader.start()
@@ -150,13 +193,17 @@ class TracedSession(unittest.TestCase):
         """A point of the window's background, away from every control."""
         return LAYOUT["ClientWidth"] * 3 // 4, LAYOUT["ClientHeight"] * 3 // 4
 
-    def find_title_button(self, style, button_type):
-        picture = strip_frame(style, FRAME_OF_TYPE[button_type])
+    def find_title_button(self, style, button_type, picture=None):
+        """Centre of the title-bar button of that type, found by the picture it shows (by
+        default the normal frame of the built-in style's strip)."""
+        transparent = picture is None
+        if picture is None:
+            picture = strip_frame(style, FRAME_OF_TYPE[button_type])
         found = {}
 
         def shown():
             bar = self.display.window_pixels(self.window)[:BAR_ROWS]
-            found["at"] = find_picture(bar, picture)
+            found["at"] = find_picture(bar, picture, transparent)
             return len(found["at"]) == 1
 
         self.point_at(*self.rest_point())
@@ -193,6 +240,9 @@ class TracedSession(unittest.TestCase):
         self.display.xdotool("click", "3")
         return self.new_menu_window(before, "the popup menu")
 
+
+
+class TracedSession(GallerySession):
     def test_1_a_popup_menu_item_chosen_with_the_pointer_is_traced(self):
         for caption in ("&Checked item", "C&opy", "De&fault item"):
             with self.subTest(caption=caption):
@@ -229,8 +279,55 @@ class TracedSession(unittest.TestCase):
         self.assertEqual(self.session.wait_for_exit(20), 0)
 
 
+class SkinnedSession(GallerySession):
+    """The locked test skin with its password: every control takes its look from it."""
+
+    @classmethod
+    def arguments(cls):
+        cls.folder = tempfile.TemporaryDirectory()
+        with Xvfb() as xvfb:
+            _, locked = write_skins(os.environ.get("WINEPREFIX"), xvfb.display, cls.folder.name)
+        return "--skin", wine.windows_path(locked), "--password", SKIN_PASSWORD
+
+    @classmethod
+    def tearDownClass(cls):
+        super().tearDownClass()
+        cls.folder.cleanup()
+
+    def skin_button(self, button_type):
+        frame = solid(SKIN_FRAME_SIZE, skin_frame_rgb(FRAME_OF_TYPE[button_type]))
+        return self.find_title_button("the skin's", button_type, frame)
+
+    def test_1_the_form_and_the_title_bar_buttons_come_from_the_skin(self):
+        x, y = self.rest_point()
+        self.session.wait_until(
+            lambda: rgb(self.display.window_pixels(self.window)[y, x]) == SKIN_FORM_RGB, 10,
+            "the skin's form colour")
+        for button_type in ("suiHelp", "suiCustom", "suiClose"):
+            with self.subTest(button=button_type):
+                self.skin_button(button_type)
+
+    def test_2_the_popup_menu_comes_from_the_skin(self):
+        menu = self.open_popup_menu()
+        border = (menu.height - sum(SEPARATOR_HEIGHT if c == "-" else MENU_ITEM_HEIGHT
+                                    for c in POPUP_CAPTIONS)) // 2
+        # Near the top right of the first item, where it holds no text.
+        x, y = menu.left + menu.width - border - 4, menu.top + border + 4
+        self.session.wait_until(lambda: rgb(self.display.pixels()[y, x]) == SKIN_MENU_ITEM_RGB,
+                                10, "the skin's menu item colour")
+        self.click_at(LAYOUT["ClientWidth"] - 10, LAYOUT["ClientHeight"] - 6)  # closes the menu
+
+    def test_3_the_help_button_is_traced_and_close_ends_with_0(self):
+        since = len(self.lines)
+        self.click_at(*self.skin_button("suiHelp"))
+        self.wait_for_line(f"titlebar {button_index('suiHelp')}", since)
+        self.click_at(*self.skin_button("suiClose"))
+        self.assertEqual(self.session.wait_for_exit(20), 0)
+
+
 if __name__ == "__main__":
-    if len(sys.argv) < 3:
-        sys.exit(f"usage: {sys.argv[0]} GALLERY_EXE STYLE_BITMAPS_DIR [unittest options]")
-    ARGS["exe"], ARGS["bitmaps"] = sys.argv[1], sys.argv[2]
-    unittest.main(argv=[sys.argv[0], *sys.argv[3:]], verbosity=2)
+    if len(sys.argv) < 4:
+        sys.exit(f"usage: {sys.argv[0]} GALLERY_EXE STYLE_BITMAPS_DIR SKIN_WRITER_EXE "
+                 "[unittest options]")
+    ARGS["exe"], ARGS["bitmaps"], ARGS["skin_writer"] = sys.argv[1:4]
+    unittest.main(argv=[sys.argv[0], *sys.argv[4:]], verbosity=2)
