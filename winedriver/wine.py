@@ -7,6 +7,7 @@ without one, would refuse every window of the programs that follow on the same w
 
 import os
 import subprocess
+import tempfile
 import time
 
 from winedriver.waiting import DriverError, stop_process, wait_until
@@ -45,9 +46,17 @@ def start(prefix, display, *args, quiet=True, stdout=None):
 
 
 def run(prefix, display, *args, timeout=60):
-    """Runs a Windows program to its end; returns its result with the output captured."""
-    return subprocess.run([WINE64, *args], env=environment(prefix, display), capture_output=True,
-                          text=True, timeout=timeout)
+    """Runs a Windows program to its end; returns its result with the output captured. The
+    output goes through files, not pipes: Wine's own processes started for the program inherit
+    its handles and stay a few seconds after it, and would hold a pipe open that long."""
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        result = subprocess.run([WINE64, *args], env=environment(prefix, display), stdout=out,
+                                stderr=err, timeout=timeout)
+        out.seek(0)
+        err.seek(0)
+        return subprocess.CompletedProcess(result.args, result.returncode,
+                                           out.read().decode(errors="replace"),
+                                           err.read().decode(errors="replace"))
 
 
 def run_checked(prefix, display, *args, timeout=60):

@@ -193,23 +193,46 @@ class GallerySession(unittest.TestCase):
         """A point of the window's background, away from every control."""
         return LAYOUT["ClientWidth"] * 3 // 4, LAYOUT["ClientHeight"] * 3 // 4
 
-    def find_title_button(self, style, button_type, picture=None):
-        """Centre of the title-bar button of that type, found by the picture it shows (by
-        default the normal frame of the built-in style's strip)."""
-        transparent = picture is None
-        if picture is None:
-            picture = strip_frame(style, FRAME_OF_TYPE[button_type])
+    def title_frames(self, style, button_type):
+        """The normal and mouse-on pictures of the button type in a built-in style, and whether
+        they are drawn transparent (left out where they have their bottom-left colour)."""
+        first = FRAME_OF_TYPE[button_type]
+        return strip_frame(style, first), strip_frame(style, first + 1), True
+
+    def places_in_bar(self, picture, transparent):
+        """Top-left corners of the places in the title bar that show picture."""
+        return find_picture(self.display.window_pixels(self.window)[:BAR_ROWS], picture,
+                            transparent)
+
+    def wait_for_picture_in_bar(self, picture, transparent, what):
+        """Top-left of the one place in the title bar that shows picture."""
         found = {}
 
         def shown():
-            bar = self.display.window_pixels(self.window)[:BAR_ROWS]
-            found["at"] = find_picture(bar, picture, transparent)
+            found["at"] = self.places_in_bar(picture, transparent)
             return len(found["at"]) == 1
 
+        self.session.wait_until(shown, 10, what)
+        return found["at"][0]
+
+    def find_title_button(self, style, button_type):
+        """Centre of the title-bar button of that type, found by its normal picture."""
+        normal, _, transparent = self.title_frames(style, button_type)
         self.point_at(*self.rest_point())
-        self.session.wait_until(shown, 10, f"the {style} {button_type} button in the title bar")
-        x, y = found["at"][0]
-        return x + picture.shape[1] // 2, y + picture.shape[0] // 2
+        x, y = self.wait_for_picture_in_bar(normal, transparent,
+                                            f"the {style} {button_type} button in the title bar")
+        return x + normal.shape[1] // 2, y + normal.shape[0] // 2
+
+    def press_title_button(self, style, button_type):
+        """Points at the button until it shows its mouse-on picture there, then clicks."""
+        x, y = self.find_title_button(style, button_type)
+        _, mouse_on, transparent = self.title_frames(style, button_type)
+        self.point_at(x, y)
+        left, top = x - mouse_on.shape[1] // 2, y - mouse_on.shape[0] // 2
+        self.session.wait_until(
+            lambda: self.places_in_bar(mouse_on, transparent) == [(left, top)], 10,
+            f"the {style} {button_type} button to show the pointer on it")
+        self.display.xdotool("click", "1")
 
     def new_menu_window(self, before, what):
         """The menu window that opened since `before` (the unnamed windows shown then)."""
@@ -241,7 +264,6 @@ class GallerySession(unittest.TestCase):
         return self.new_menu_window(before, "the popup menu")
 
 
-
 class TracedSession(GallerySession):
     def test_1_a_popup_menu_item_chosen_with_the_pointer_is_traced(self):
         for caption in ("&Checked item", "C&opy", "De&fault item"):
@@ -254,7 +276,7 @@ class TracedSession(GallerySession):
         for button_type in ("suiHelp", "suiCustom"):
             with self.subTest(button=button_type):
                 since = len(self.lines)
-                self.click_at(*self.find_title_button("DeepBlue", button_type))
+                self.press_title_button("DeepBlue", button_type)
                 self.wait_for_line(f"titlebar {button_index(button_type)}", since)
 
     def test_3_the_style_submenu_restyles_the_window_and_is_traced(self):
@@ -275,7 +297,7 @@ class TracedSession(GallerySession):
         self.find_title_button("MacOS", "suiClose")
 
     def test_5_the_close_button_ends_the_program_with_0(self):
-        self.click_at(*self.find_title_button("MacOS", "suiClose"))
+        self.press_title_button("MacOS", "suiClose")
         self.assertEqual(self.session.wait_for_exit(20), 0)
 
 
@@ -294,9 +316,10 @@ class SkinnedSession(GallerySession):
         super().tearDownClass()
         cls.folder.cleanup()
 
-    def skin_button(self, button_type):
-        frame = solid(SKIN_FRAME_SIZE, skin_frame_rgb(FRAME_OF_TYPE[button_type]))
-        return self.find_title_button("the skin's", button_type, frame)
+    def title_frames(self, style, button_type):
+        first = FRAME_OF_TYPE[button_type]
+        return (solid(SKIN_FRAME_SIZE, skin_frame_rgb(first)),
+                solid(SKIN_FRAME_SIZE, skin_frame_rgb(first + 1)), False)
 
     def test_1_the_form_and_the_title_bar_buttons_come_from_the_skin(self):
         x, y = self.rest_point()
@@ -305,7 +328,7 @@ class SkinnedSession(GallerySession):
             "the skin's form colour")
         for button_type in ("suiHelp", "suiCustom", "suiClose"):
             with self.subTest(button=button_type):
-                self.skin_button(button_type)
+                self.find_title_button("the skin's", button_type)
 
     def test_2_the_popup_menu_comes_from_the_skin(self):
         menu = self.open_popup_menu()
@@ -315,13 +338,15 @@ class SkinnedSession(GallerySession):
         x, y = menu.left + menu.width - border - 4, menu.top + border + 4
         self.session.wait_until(lambda: rgb(self.display.pixels()[y, x]) == SKIN_MENU_ITEM_RGB,
                                 10, "the skin's menu item colour")
-        self.click_at(LAYOUT["ClientWidth"] - 10, LAYOUT["ClientHeight"] - 6)  # closes the menu
+        since = len(self.lines)
+        self.click_menu_item(menu, POPUP_CAPTIONS, "&Checked item")
+        self.wait_for_line("menu Checked item", since)
 
     def test_3_the_help_button_is_traced_and_close_ends_with_0(self):
         since = len(self.lines)
-        self.click_at(*self.skin_button("suiHelp"))
+        self.press_title_button("the skin's", "suiHelp")
         self.wait_for_line(f"titlebar {button_index('suiHelp')}", since)
-        self.click_at(*self.skin_button("suiClose"))
+        self.press_title_button("the skin's", "suiClose")
         self.assertEqual(self.session.wait_for_exit(20), 0)
 
 
