@@ -3,11 +3,19 @@
 # `ratio NAME VALUE AIM` line per measure: our cost divided by the anchor's (time, or bytes for
 # memory), so lower is better, with the aim in the same form. The raw figures stand above them.
 # A measurement, not a test: exits 0 whatever the figures, 1 only when a measure could not run.
-#   bench/run-all.sh [RUNS]    RUNS: interleaved start-up runs of each program (default 21)
+#   bench/run-all.sh [--runs N] [MEASURE...]
+#     MEASURE: inflate, hover, titlebar or startup (default all of them, in that order)
+#     N: interleaved start-up runs of each program (default 21)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 . winedriver/winedriver.sh
-runs=${1:-21}
+runs=21
+if [ "${1:-}" = --runs ]; then
+    runs=${2:?--runs takes a number}
+    shift 2
+fi
+measures=("$@")
+[ ${#measures[@]} -gt 0 ] || measures=(inflate hover titlebar startup)
 out=build/bench
 mkdir -p "$out"
 ratios=$out/ratios.txt
@@ -61,10 +69,15 @@ startup() {
             assets --runs "$runs"
 }
 
-measure inflate inflate
-measure hover hover
-measure titlebar titlebar
-measure startup startup
+for name in "${measures[@]}"; do
+    case $name in
+    inflate | hover | titlebar | startup) measure "$name" "$name" ;;
+    *)
+        echo "run-all: unknown measure $name (inflate, hover, titlebar, startup)" >&2
+        exit 64
+        ;;
+    esac
+done
 
 printf '\n==== ratios (ours / anchor; lower is better) ====\n'
 cat "$ratios"

@@ -10,12 +10,12 @@
 #include <utility>
 
 namespace vfc_detail {
-struct GdiObjectTraits {
-    static void Free(HGDIOBJ h) { DeleteObject(h); }
+// The traits of an owner whose handle is freed by one system call.
+template <auto FreeFunction> struct FreedBy {
+    template <class Handle> static void Free(Handle h) { FreeFunction(h); }
 };
-struct IconTraits {
-    static void Free(HICON h) { DestroyIcon(h); }
-};
+using GdiObjectTraits = FreedBy<&DeleteObject>;
+using IconTraits = FreedBy<&DestroyIcon>;
 } // namespace vfc_detail
 
 template <class Handle, class Traits> class TOwnedHandle {

@@ -4,18 +4,6 @@
 
 #include "framework/GdiHandles.h"
 
-namespace vfc_detail {
-struct WindowTraits {
-    static void Free(HWND h) { DestroyWindow(h); }
-};
-struct RegistryKeyTraits {
-    static void Free(HKEY h) { RegCloseKey(h); }
-};
-struct KernelHandleTraits {
-    static void Free(HANDLE h) { CloseHandle(h); }
-};
-} // namespace vfc_detail
-
-using TOwnedWindow = TOwnedHandle<HWND, vfc_detail::WindowTraits>;
-using TOwnedRegistryKey = TOwnedHandle<HKEY, vfc_detail::RegistryKeyTraits>;
-using TOwnedKernelHandle = TOwnedHandle<HANDLE, vfc_detail::KernelHandleTraits>;
+using TOwnedWindow = TOwnedHandle<HWND, vfc_detail::FreedBy<&DestroyWindow>>;
+using TOwnedRegistryKey = TOwnedHandle<HKEY, vfc_detail::FreedBy<&RegCloseKey>>;
+using TOwnedKernelHandle = TOwnedHandle<HANDLE, vfc_detail::FreedBy<&CloseHandle>>;

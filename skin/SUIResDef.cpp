@@ -1,5 +1,6 @@
 #include "skin/SUIResDef.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -84,11 +85,52 @@ constexpr const char* kBoolNames[] = {
     "SKIN2_CHECKBOXTRANS",          "SKIN2_RADIOBUTTONTRANS",      "SKIN2_TABCONTROLTRANS",
 };
 
+// The keys the frame, the title bar, the menus and the menu bar read.
+constexpr ThemeColorKey kReadColorKeys[] = {
+    ThemeColorKey::SKIN2_TRANSCOLOR,
+    ThemeColorKey::SKIN2_TITLEFONTCOLOR,
+    ThemeColorKey::SKIN2_FORMCOLOR,
+    ThemeColorKey::SKIN2_MENUBARSTARTCOLOR,
+    ThemeColorKey::SKIN2_MENUBARENDCOLOR,
+    ThemeColorKey::SKIN2_TOPSELECTEDMENUCOLOR,
+    ThemeColorKey::SKIN2_TOPSELECTEDMENUBORDERCOLOR,
+    ThemeColorKey::SKIN2_TOPSELECTEDMENUFONTCOLOR,
+    ThemeColorKey::SKIN2_TOPMENUFONTCOLOR,
+    ThemeColorKey::SKIN2_LEFTBARSTARTCOLOR,
+    ThemeColorKey::SKIN2_LEFTBARENDCOLOR,
+    ThemeColorKey::SKIN2_MENUITEMCOLOR,
+    ThemeColorKey::SKIN2_MENUITEMFONTCOLOR,
+    ThemeColorKey::SKIN2_SELECTEDMENUCOLOR,
+    ThemeColorKey::SKIN2_SELECTEDMENUBORDERCOLOR,
+    ThemeColorKey::SKIN2_SELECTEDMENUFONTCOLOR,
+};
+constexpr ThemeBitmapKey kReadBitmapKeys[] = {
+    ThemeBitmapKey::SKIN2_TITLEBAR1,         ThemeBitmapKey::SKIN2_TITLEBAR2,
+    ThemeBitmapKey::SKIN2_TITLEBAR3,         ThemeBitmapKey::SKIN2_TITLEBAR4,
+    ThemeBitmapKey::SKIN2_TITLEBAR5,         ThemeBitmapKey::SKIN2_FORMLEFTBORDER,
+    ThemeBitmapKey::SKIN2_FORMRIGHTBORDER,   ThemeBitmapKey::SKIN2_FORMBOTTOMBORDER1,
+    ThemeBitmapKey::SKIN2_FORMBOTTOMBORDER2, ThemeBitmapKey::SKIN2_FORMBOTTOMBORDER3,
+    ThemeBitmapKey::SKIN2_TITLEBUTTONS,
+};
+constexpr ThemeBoolKey kReadBoolKeys[] = {
+    ThemeBoolKey::SKIN2_TITLEFIVESECT,      ThemeBoolKey::SKIN2_BOTTOMBORDERTHREESECT,
+    ThemeBoolKey::SKIN2_TITLEBARNEEDREGION, ThemeBoolKey::SKIN2_BOTTOMBORDERNEEDREGION,
+    ThemeBoolKey::SKIN2_TITLEBTNTRANS,
+};
+
 // Only the low 7 bits of a key index its name table.
 constexpr unsigned kKeyIndexMask = 0x7F;
 
+template <class Key> Key Masked(Key key) {
+    return static_cast<Key>(static_cast<unsigned>(key) & kKeyIndexMask);
+}
+
+template <size_t N, class Key> bool Contains(const Key (&keys)[N], Key key) {
+    return std::find(std::begin(keys), std::end(keys), Masked(key)) != std::end(keys);
+}
+
 template <size_t N, class Key> const char* NameAt(const char* const (&table)[N], Key key) {
-    const unsigned index = static_cast<unsigned>(key) & kKeyIndexMask;
+    const unsigned index = static_cast<unsigned>(Masked(key));
     return index < N ? table[index] : "";
 }
 } // namespace
@@ -104,4 +146,18 @@ const char* ThemeIntKeyName(ThemeIntKey key) {
 }
 const char* ThemeBoolKeyName(ThemeBoolKey key) {
     return NameAt(kBoolNames, key);
+}
+
+bool ThemeKeyIsRead(ThemeColorKey key) {
+    return Contains(kReadColorKeys, key);
+}
+bool ThemeKeyIsRead(ThemeBitmapKey key) {
+    return Contains(kReadBitmapKeys, key);
+}
+bool ThemeKeyIsRead(ThemeIntKey key) {
+    // Every integer key places something in the title bar or limits the window region.
+    return static_cast<unsigned>(Masked(key)) < std::size(kIntNames);
+}
+bool ThemeKeyIsRead(ThemeBoolKey key) {
+    return Contains(kReadBoolKeys, key);
 }

@@ -114,3 +114,10 @@ const char* ThemeColorKeyName(ThemeColorKey key);
 const char* ThemeBitmapKeyName(ThemeBitmapKey key);
 const char* ThemeIntKeyName(ThemeIntKey key);
 const char* ThemeBoolKeyName(ThemeBoolKey key);
+
+// Whether the toolkit's own components (the form frame, the title bar and its buttons, the
+// menus and the menu bar) read the key; the other keys name records that nothing here reads.
+bool ThemeKeyIsRead(ThemeColorKey key);
+bool ThemeKeyIsRead(ThemeBitmapKey key);
+bool ThemeKeyIsRead(ThemeIntKey key);
+bool ThemeKeyIsRead(ThemeBoolKey key);

@@ -47,3 +47,23 @@ TEST(SkinRecordNames, KeysAreMaskedToSevenBitsAndUnknownIndexesNameNothing) {
     EXPECT_STREQ(ThemeIntKeyName(static_cast<ThemeIntKey>(9)), "");
     EXPECT_STREQ(ThemeColorKeyName(static_cast<ThemeColorKey>(0x7F)), "");
 }
+
+template <class Key> int ReadCount(int count) {
+    int read = 0;
+    for (int i = 0; i < count; ++i)
+        read += ThemeKeyIsRead(static_cast<Key>(i)) ? 1 : 0;
+    return read;
+}
+
+TEST(SkinRecordNames, TheToolkitReadsTheFrameTitleAndMenuKeysOnly) {
+    EXPECT_EQ(ReadCount<ThemeColorKey>(ThemeColorKeyCount), 16);
+    EXPECT_EQ(ReadCount<ThemeBitmapKey>(ThemeBitmapKeyCount), 11);
+    EXPECT_EQ(ReadCount<ThemeIntKey>(ThemeIntKeyCount), 9);
+    EXPECT_EQ(ReadCount<ThemeBoolKey>(ThemeBoolKeyCount), 5);
+    EXPECT_TRUE(ThemeKeyIsRead(ThemeColorKey::SKIN2_SELECTEDMENUFONTCOLOR));
+    EXPECT_FALSE(ThemeKeyIsRead(ThemeColorKey::SKIN2_TOOLBARSTARTCOLOR));
+    EXPECT_TRUE(ThemeKeyIsRead(ThemeBitmapKey::SKIN2_TITLEBUTTONS));
+    EXPECT_FALSE(ThemeKeyIsRead(ThemeBitmapKey::SKIN2_MINIMIZEDTITLE));
+    EXPECT_FALSE(ThemeKeyIsRead(ThemeBoolKey::SKIN2_BUTTONTRANS));
+    EXPECT_TRUE(ThemeKeyIsRead(static_cast<ThemeIntKey>(0x80 | 8)));
+}

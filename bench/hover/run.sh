@@ -1,9 +1,0 @@
-#!/usr/bin/env bash
-# Builds and runs the hover repaint benchmark under wine64 on a private Xvfb.
-set -euo pipefail
-cd "$(dirname "$0")/../.."
-. winedriver/winedriver.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target hover-repaint-bench -j2 >/dev/null
-WINEPREFIX=${WINEPREFIX:-$PWD/build/win64/wineprefix} \
-  winedriver run build/win64/bench-hover/hover-repaint-bench.exe
