@@ -114,7 +114,8 @@ void TfrmGallery::SwitchStyle(TsuiUIStyle style) {
     RestylePictures();
     MarkStyle();
     Trace(StyleTraceLine(StyleName(style)));
-    Status("Style: " + std::string(StyleName(style)));
+    Status(style == FromThemeFile && fileTheme_ ? "Skin: " + fileTheme_->ThemeFile()
+                                                : "Style: " + std::string(StyleName(style)));
 }
 
 void TfrmGallery::RestyleButtons() {
