@@ -5,6 +5,8 @@
 #include "gallery/TraceLines.h"
 #include "skin/SUIThemes.h"
 
+#include <optional>
+
 namespace {
 // Layout names: style buttons and style items end in the style's name.
 constexpr std::string_view kStyleButtonPrefix = "btnStyle";

@@ -12,8 +12,6 @@
 #include "skin/SUIPopupMenu.h"
 #include "skin/SUITitleBar.h"
 
-#include <memory>
-
 class TfrmGallery : public TForm {
     VFC_CLASS(TfrmGallery, TForm)
     explicit TfrmGallery(TComponent* owner) : TForm(owner) {}
