@@ -52,6 +52,7 @@ VFC_DESCRIBE(TfrmGallery) {
     b.Method<&TfrmGallery::MenuItemClick, TNotifyEvent>("MenuItemClick");
     b.Method<&TfrmGallery::StyleItemClick, TNotifyEvent>("StyleItemClick");
     b.Method<&TfrmGallery::StyleButtonClick, TNotifyEvent>("StyleButtonClick");
+    b.Method<&TfrmGallery::StateButtonClick, TNotifyEvent>("StateButtonClick");
     b.Method<&TfrmGallery::TitleBar1HelpBtnClick, TsuiTitleBarButtonClickEvent>(
         "TitleBar1HelpBtnClick");
     b.Method<&TfrmGallery::TitleBar1CustomBtnsClick, TsuiTitleBarButtonClickEvent>(
@@ -207,6 +208,11 @@ void TfrmGallery::StyleButtonClick(TObject* sender) {
         if (const std::optional<TsuiUIStyle> style =
                 StyleOfName(button->Name(), kStyleButtonPrefix))
             SwitchStyle(*style);
+}
+
+void TfrmGallery::StateButtonClick(TObject* sender) {
+    if (auto* button = As<TsuiImageButton>(sender))
+        Status("Clicked: " + button->Caption());
 }
 
 void TfrmGallery::TitleBar1HelpBtnClick(TObject*, int buttonIndex) {

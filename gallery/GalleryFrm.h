@@ -39,6 +39,7 @@ class TfrmGallery : public TForm {
     void MenuItemClick(TObject* Sender);
     void StyleItemClick(TObject* Sender);
     void StyleButtonClick(TObject* Sender);
+    void StateButtonClick(TObject* Sender);
     void TitleBar1HelpBtnClick(TObject* Sender, int ButtonIndex);
     void TitleBar1CustomBtnsClick(TObject* Sender, int ButtonIndex);
 
