@@ -1,4 +1,6 @@
 #include "framework/Forms.h"
+#include "skin/AnsiFileAccess.h"
+#include "skin/SUI2SkinReader.h"
 #include "skin/SUIForm.h"
 #include "skin/SUIMgr.h"
 #include "skin_fixtures.h"
@@ -261,4 +263,42 @@ TEST_F(FileThemeTest, PairedLooksReadTheRecordOrTheRowOfTheResolvedStyle) {
         EXPECT_EQ(frame.Width(), c.frameWidth);
         EXPECT_EQ(frame.Height(), c.frameWidth);
     }
+}
+
+namespace {
+UINT WINAPI FailingFolderQuery(LPSTR, UINT) {
+    return 0;
+}
+DWORD WINAPI FailingTempPath(DWORD, LPSTR) {
+    return 0;
+}
+DWORD WINAPI OverlongTempPath(DWORD size, LPSTR) {
+    return size + 1;
+}
+
+// A manager whose reader raises something that is no standard exception.
+class TThrowingManager : public TsuiFileThemeMgr {
+protected:
+    std::unique_ptr<Tsk2SkinFileReader> OpenReader(const std::string&,
+                                                   const std::string&) override {
+        throw 42;
+    }
+};
+} // namespace
+
+// A failed folder query must never turn into a skin or temporary file in the drive's root.
+TEST_F(FileThemeTest, FailedFolderQueriesGiveNoCandidateAndNoTemporaryName) {
+    const std::vector<std::string> paths =
+        TsuiFileTheme::CandidatePaths("x.skn", &FailingFolderQuery, &FailingFolderQuery);
+    ASSERT_EQ(paths.size(), 2u);
+    EXPECT_EQ(paths[1], ProgramFolder() + "x.skn");
+    for (auto query : {&FailingTempPath, &OverlongTempPath})
+        EXPECT_THROW(TAnsiFileAccess(query).NewTemporaryName(), ESkinReadError);
+}
+
+TEST_F(FileThemeTest, ALoadThatRaisesAnythingLeavesTheThemeNotReady) {
+    WriteSkinFile(folder_.File("good.skn"), ThemeRecords(42));
+    TThrowingManager manager;
+    EXPECT_FALSE(manager.LoadSkinFile(folder_.File("good.skn"), ""));
+    EXPECT_FALSE(manager.HasReader());
 }
