@@ -197,6 +197,11 @@ protected:
 
     // Mouse message handling shared by windowed and non-windowed controls.
     void HandleMouseMessage(TMessage& message);
+    // Whether a left release at (x, y) after a press on this control clicks it: inside the
+    // client area, right and bottom edges excluded.
+    virtual bool ReleaseClicksAt(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width_ && y < height_;
+    }
     void RequestAlign();
     void FontChangedHandler(TObject*);
 

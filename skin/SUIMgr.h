@@ -38,9 +38,8 @@ class TsuiFileTheme : public TComponent {
     // The same with the Windows and system folder queries given; a folder whose query fails
     // gives no candidate (never one in the root of the current drive).
     using TFolderQuery = UINT(WINAPI*)(LPSTR, UINT);
-    static std::vector<std::string> CandidatePaths(const std::string& value,
-                                                   TFolderQuery windowsFolder,
-                                                   TFolderQuery systemFolder);
+    static std::vector<std::string>
+    CandidatePaths(const std::string& value, TFolderQuery windowsFolder, TFolderQuery systemFolder);
 
 private:
     void ReapplyToForm(bool wasEmpty);

@@ -6,7 +6,6 @@
 #include "skin/SUIMgr.h"
 #include "skin/SUIPublic.h"
 
-
 template <> const TEnumInfo& EnumInfoOf<TsuiUIStyle>() {
     static const TEnumInfo info{
         "TsuiUIStyle", {"FromThemeFile", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"}};
@@ -101,7 +100,7 @@ void PropagateStyle(TWinControl* container, TsuiUIStyle uiStyle, TsuiFileTheme* 
 }
 
 std::unique_ptr<Tsk2SkinFileReader> TsuiFileThemeMgr::OpenReader(const std::string& fileName,
-                                                               const std::string& password) {
+                                                                 const std::string& password) {
     return std::make_unique<Tsk2SkinFileReader>(fileName, password);
 }
 
