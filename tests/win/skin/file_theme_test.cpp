@@ -4,9 +4,11 @@
 #include "skin/SUIForm.h"
 #include "skin/SUIMgr.h"
 #include "skin_fixtures.h"
+#include "tests/win/support/EnvironmentScope.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 // Components that record every write of their FileTheme property.
@@ -301,4 +303,40 @@ TEST_F(FileThemeTest, ALoadThatRaisesAnythingLeavesTheThemeNotReady) {
     TThrowingManager manager;
     EXPECT_FALSE(manager.LoadSkinFile(folder_.File("good.skn"), ""));
     EXPECT_FALSE(manager.HasReader());
+}
+
+namespace {
+// A folder name outside ASCII in the ANSI code page the process runs with.
+std::string NonAsciiFolderName() {
+    switch (GetACP()) {
+    case 1251:
+        return "\xD1\xEA\xE8\xED"; // Cyrillic
+    default:
+        return "Th\xE8me"; // Latin-1
+    }
+}
+} // namespace
+
+// Skin, temporary folder and file calls all in the ANSI code page: a skin in a folder whose
+// name is outside ASCII loads, with the temporary folder there too. VFC_EXPECT_ACP names the
+// code page the test's CTest entry started Wine with.
+TEST_F(FileThemeTest, PathsOutsideAsciiLoadInTheAnsiCodePage) {
+    if (const char* expected = std::getenv("VFC_EXPECT_ACP")) {
+        ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
+    }
+    const std::string folder = folder_.Path() + "\\" + NonAsciiFolderName();
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string skin = folder + "\\" + NonAsciiFolderName() + ".skn";
+    WriteSkinFile(folder_.File("plain.skn"), ThemeRecords(77));
+    ASSERT_TRUE(MoveFileA(folder_.File("plain.skn").c_str(), skin.c_str()));
+    {
+        TEnvironmentScope tmp("TMP", folder), temp("TEMP", folder);
+        auto* theme = new TsuiFileTheme(form_);
+        theme->SetThemeFile(skin);
+        EXPECT_TRUE(theme->Ready());
+        EXPECT_EQ(theme->ThemeFile(), skin);
+        EXPECT_EQ(theme->GetThemeColor(ThemeColorKey::SKIN2_FORMCOLOR), 77);
+    }
+    EXPECT_TRUE(DeleteFileA(skin.c_str()));
+    EXPECT_TRUE(RemoveDirectoryA(folder.c_str())) << "the temporary file is gone too";
 }
