@@ -4,6 +4,8 @@
 
 #include <atomic>
 
+// IID_IAccessible of the import library is the address of an import thunk, not the interface
+// id: __uuidof gives the id itself.
 namespace {
 
 // An owned BSTR of a narrow text in the ANSI code page.
@@ -20,19 +22,18 @@ bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// The system's object for the window, with name, description and role replaced for the
-// window itself; everything else goes to the system's object.
-class TNamedAccessible final : public IAccessible {
+// The accessible object of a window: the given name, description and role, the window's state
+// and place; no children. What accessibility clients do not need of a button is not answered.
+class TWindowAccessible final : public IAccessible {
 public:
-    TNamedAccessible(IAccessible* inner, const TAccessibleText& text)
-        : inner_(inner), text_(text) {}
+    TWindowAccessible(HWND window, const TAccessibleText& text) : window_(window), text_(text) {}
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
         if (!object)
             return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
-            IsEqualIID(riid, IID_IAccessible)) {
+        if (IsEqualIID(riid, __uuidof(IUnknown)) || IsEqualIID(riid, __uuidof(IDispatch)) ||
+            IsEqualIID(riid, __uuidof(IAccessible))) {
             *object = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -48,104 +49,158 @@ public:
         return left;
     }
 
-    // IDispatch
+    // IDispatch: not offered (clients use the IAccessible methods directly)
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        return inner_->GetTypeInfoCount(count);
+        if (count)
+            *count = 0;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
-        return inner_->GetTypeInfo(index, locale, info);
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override {
-        return inner_->GetIDsOfNames(riid, names, count, locale, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID locale, WORD flags,
-                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argumentError) override {
-        return inner_->Invoke(id, riid, locale, flags, parameters, result, exception,
-                              argumentError);
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        return E_NOTIMPL;
     }
 
-    // IAccessible: the replaced answers
+    // IAccessible
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!IsSelf(child) || text_.Name.empty())
-            return inner_->get_accName(child, name);
-        return Answer(text_.Name, name);
+        return IsSelf(child) ? Answer(text_.Name, name) : E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        if (!IsSelf(child) || text_.Description.empty())
-            return inner_->get_accDescription(child, description);
+        if (!IsSelf(child))
+            return E_INVALIDARG;
+        if (text_.Description.empty()) {
+            if (description)
+                *description = nullptr;
+            return S_FALSE;
+        }
         return Answer(text_.Description, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!IsSelf(child) || text_.Role == 0)
-            return inner_->get_accRole(child, role);
+        if (!IsSelf(child))
+            return E_INVALIDARG;
         if (!role)
             return E_POINTER;
         role->vt = VT_I4;
-        role->lVal = text_.Role;
+        role->lVal = text_.Role != 0 ? text_.Role : ROLE_SYSTEM_CLIENT;
         return S_OK;
     }
-
-    // IAccessible: the system's answers
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return inner_->get_accParent(parent);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        return inner_->get_accChildCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
-        return inner_->get_accChild(child, object);
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return inner_->get_accValue(child, value);
-    }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        return inner_->get_accState(child, state);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return inner_->get_accHelp(child, help);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return inner_->get_accHelpTopic(file, child, topic);
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        return inner_->get_accKeyboardShortcut(child, shortcut);
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-        return inner_->get_accFocus(child);
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-        return inner_->get_accSelection(children);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return inner_->get_accDefaultAction(child, action);
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return inner_->accSelect(flags, child);
+        if (!IsSelf(child))
+            return E_INVALIDARG;
+        if (!state)
+            return E_POINTER;
+        LONG flags = STATE_SYSTEM_FOCUSABLE;
+        if (!IsWindowVisible(window_))
+            flags |= STATE_SYSTEM_INVISIBLE;
+        if (!IsWindowEnabled(window_))
+            flags |= STATE_SYSTEM_UNAVAILABLE;
+        if (GetFocus() == window_)
+            flags |= STATE_SYSTEM_FOCUSED;
+        state->vt = VT_I4;
+        state->lVal = flags;
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override {
-        return inner_->accLocation(left, top, width, height, child);
+        if (!IsSelf(child))
+            return E_INVALIDARG;
+        if (!left || !top || !width || !height)
+            return E_POINTER;
+        RECT r;
+        if (!GetWindowRect(window_, &r))
+            return E_FAIL;
+        *left = r.left;
+        *top = r.top;
+        *width = r.right - r.left;
+        *height = r.bottom - r.top;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-        return inner_->accNavigate(direction, start, end);
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        if (!parent)
+            return E_POINTER;
+        *parent = nullptr;
+        HWND owner = GetParent(window_);
+        if (!owner)
+            return S_FALSE;
+        return AccessibleObjectFromWindow(owner, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IDispatch), reinterpret_cast<void**>(parent));
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        if (!count)
+            return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** object) override {
+        if (object)
+            *object = nullptr;
+        return E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+        if (!child)
+            return E_POINTER;
+        child->vt = VT_EMPTY;
+        if (GetFocus() == window_) {
+            child->vt = VT_I4;
+            child->lVal = CHILDID_SELF;
+        }
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-        return inner_->accHitTest(x, y, child);
+        if (!child)
+            return E_POINTER;
+        RECT r;
+        child->vt = VT_EMPTY;
+        if (GetWindowRect(window_, &r) && PtInRect(&r, POINT{x, y})) {
+            child->vt = VT_I4;
+            child->lVal = CHILDID_SELF;
+            return S_OK;
+        }
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return IsSelf(child) && text_.Role == ROLE_SYSTEM_PUSHBUTTON ? Answer(kPress, action)
+                                                                     : DISP_E_MEMBERNOTFOUND;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return inner_->accDoDefaultAction(child);
+        if (!IsSelf(child) || text_.Role != ROLE_SYSTEM_PUSHBUTTON)
+            return DISP_E_MEMBERNOTFOUND;
+        // A click as the keyboard gives it, through the window's own handling.
+        PostMessageA(window_, WM_KEYDOWN, VK_SPACE, 0);
+        PostMessageA(window_, WM_KEYUP, VK_SPACE, 0);
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
-        return inner_->put_accName(child, name);
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR*) override {
+        return DISP_E_MEMBERNOTFOUND;
     }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-        return inner_->put_accValue(child, value);
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR*) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR*, VARIANT, LONG*) override {
+        return DISP_E_MEMBERNOTFOUND;
     }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR*) override {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        if (children)
+            children->vt = VT_EMPTY;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* end) override {
+        if (end)
+            end->vt = VT_EMPTY;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
-    ~TNamedAccessible() { inner_->Release(); }
+    ~TWindowAccessible() = default;
+
+    static constexpr char kPress[] = "Press";
 
     static HRESULT Answer(const std::string& text, BSTR* out) {
         if (!out)
@@ -154,7 +209,7 @@ private:
         return *out ? S_OK : E_OUTOFMEMORY;
     }
 
-    IAccessible* inner_; // owned: one reference
+    HWND window_;
     TAccessibleText text_;
     std::atomic<ULONG> references_{1};
 };
@@ -165,14 +220,9 @@ LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM objectId,
                                const TAccessibleText& text) {
     if (static_cast<LONG>(objectId) != OBJID_CLIENT)
         return 0;
-    IAccessible* inner = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
-                                         reinterpret_cast<void**>(&inner))) ||
-        !inner)
-        return 0;
-    auto* named = new TNamedAccessible(inner, text);
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, named);
-    named->Release(); // the result holds its own reference
+    auto* object = new TWindowAccessible(window, text);
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, object);
+    object->Release(); // the result holds its own reference
     return result < 0 ? 0 : result;
 }
 

@@ -1,5 +1,5 @@
-// What accessibility clients (screen readers) learn of a windowed control: the system's own
-// object for the window, with the name, description and role the control gives in its place.
+// What accessibility clients (screen readers) learn of a windowed control: an accessible object
+// of the window with the name, description and role the control gives, its state and place.
 #pragma once
 
 #include <windows.h>
@@ -7,9 +7,9 @@
 #include <string>
 
 struct TAccessibleText {
-    std::string Name;        // empty: the system's answer stands
+    std::string Name;        // empty: the control answers nothing of its own
     std::string Description; // empty: none
-    long Role = 0;           // ROLE_SYSTEM_...; 0: the system's answer stands
+    long Role = 0;           // ROLE_SYSTEM_...; 0: a client area
 };
 
 // The answer to WM_GETOBJECT for the window's client object (OBJID_CLIENT) carrying `text`;
