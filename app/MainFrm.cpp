@@ -2,6 +2,8 @@
 
 #include "app/ToolLauncher.h"
 
+#include <oleacc.h>
+
 VFC_DESCRIBE(TfrmMain) {
     b.Method<&TfrmMain::FormCreate, TNotifyEvent>("FormCreate");
     b.Method<&TfrmMain::Image1MouseEnter, TNotifyEvent>("Image1MouseEnter");
@@ -53,6 +55,10 @@ TsuiImageButton* TfrmMain::Button(std::string_view name) const {
 void TfrmMain::FormCreate(TObject*) {
     Application->SetTitle(lblTitle()->Caption());
     lblDes()->SetCaption(std::string(DescriptionTexts::Welcome));
+    for (const TButtonAccessibility& entry : ButtonAccessibility)
+        if (TsuiImageButton* button = Button(entry.Button))
+            button->SetAccessibleText(
+                {std::string(entry.Name), std::string(entry.Description), ROLE_SYSTEM_PUSHBUTTON});
 }
 
 void TfrmMain::Image1MouseEnter(TObject*) {

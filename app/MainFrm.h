@@ -46,7 +46,8 @@ private:
 
 // Texts of the description line.
 namespace DescriptionTexts {
-constexpr std::string_view Welcome = "Velmora Free Center - 100% Free,Includes 8 Video/Audio Tools.";
+constexpr std::string_view Welcome =
+    "Velmora Free Center - 100% Free,Includes 8 Video/Audio Tools.";
 constexpr std::string_view ScreenRecorder = "Record screen activities and sounds into *.flv files.";
 constexpr std::string_view SlideVideoMaker =
     "Create video file from a series of photo images and music files.";
@@ -61,6 +62,25 @@ constexpr std::string_view AudioConverter =
 constexpr std::string_view AudioRecorder =
     "Record audio,internet radio or other sounds directly from your soundcard.";
 } // namespace DescriptionTexts
+
+// What screen readers say of each button: its name and, for the tools, the description line.
+struct TButtonAccessibility {
+    std::string_view Button;
+    std::string_view Name;
+    std::string_view Description;
+};
+constexpr TButtonAccessibility ButtonAccessibility[] = {
+    {"btnVideoEditor", "ClipWorks Video Editor", DescriptionTexts::VideoEditor},
+    {"btnVideoConverter", "ReelShift Video Converter", DescriptionTexts::VideoConverter},
+    {"btnScreenRecorder", "ScreenCaptor Screen Recorder", DescriptionTexts::ScreenRecorder},
+    {"btnAudioRecorder", "SoundTaker Audio Recorder", DescriptionTexts::AudioRecorder},
+    {"btnDVDRipper", "DiscExtract DVD Ripper", DescriptionTexts::DVDRipper},
+    {"btnVideoDVDMaker", "DiscAuthor Video DVD Maker", DescriptionTexts::VideoDVDMaker},
+    {"btnSlideVideoMaker", "PhotoReel Slideshow Maker", DescriptionTexts::SlideVideoMaker},
+    {"btnAudioConverter", "SoundShift Audio Converter", DescriptionTexts::AudioConverter},
+    {"btnClose", "Close", ""},
+    {"btnHomepage", "Home page", ""},
+};
 
 // Registers the classes the stored layout names.
 void RegisterLauncherClasses(TClassRegistry& classes);

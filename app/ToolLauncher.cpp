@@ -50,8 +50,19 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// Starts the program and waits for it with the window hidden. The thread handles no
-// messages meanwhile: the launcher is blocked until the program ends.
+// Waits for the process to end. Messages other threads and programs send to this thread's
+// windows (broadcasts such as a settings change) are answered meanwhile, so that a sender is
+// never blocked by the launch; input and posted messages stay queued until the program ends.
+void WaitAnsweringSentMessages(HANDLE process) {
+    while (MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_SENDMESSAGE) ==
+           WAIT_OBJECT_0 + 1) {
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+// Starts the program and waits for it with the window hidden. The launcher handles no input
+// and no posted message until the program ends.
 bool RunAndWait(const char* file, const char* parameters, TCustomForm& window) {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof(info);
@@ -64,7 +75,7 @@ bool RunAndWait(const char* file, const char* parameters, TCustomForm& window) {
     TOwnedKernelHandle process(info.hProcess);
     window.Hide();
     if (process)
-        WaitForSingleObject(process.Get(), INFINITE);
+        WaitAnsweringSentMessages(process.Get());
     process.Reset();
     window.Show();
     if (window.HandleAllocated())
@@ -95,9 +106,11 @@ void RunToolWorkflow(const TToolEntry& tool, TCustomForm& window) {
     std::string path = ResolveProgramPath(tool);
     if (!FileExists(path)) {
         const std::string text(LaunchTexts::DownloadOffer);
-        const int answer =
-            MessageBoxA(window.HandleAllocated() ? window.Handle() : nullptr, text.c_str(),
-                        Application->Title().c_str(), LaunchTexts::DownloadOfferFlags);
+        const int answer = Application->MessageBoxes().Ask(
+            window.HandleAllocated() ? window.Handle() : nullptr, text, Application->Title(),
+            LaunchTexts::DownloadOfferFlags);
+        if (answer == 0) // the offer could not be shown: nothing is started
+            return;
         if (answer == IDCANCEL) {
             Application->Shell().OpenDocument(nullptr, "open", DownloadPageAddress().c_str(),
                                               nullptr, nullptr, SW_SHOWNORMAL);

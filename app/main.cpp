@@ -4,6 +4,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Never load a library from the current folder.
     SetDllDirectoryA("");
+    const TComApartment com; // accessibility clients are answered through COM
     Application->Initialize();
     RegisterLauncherClasses(Application->Classes());
     TfrmMain* frmMain = nullptr;

@@ -16,6 +16,7 @@ const uint16_t kDistanceBase[30] = {1,    2,    3,    4,    5,    7,    9,    13
                                     1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
 
 constexpr int kMaxCodeBits = 15;
+constexpr int kMaxSymbols = 288;
 
 uint32_t ReverseBits(uint32_t code, int length) {
     uint32_t reversed = 0;
@@ -33,14 +34,16 @@ THuffmanTree::THuffmanTree(int maxBits)
 
 void THuffmanTree::BuildDecodeTable(const uint8_t* lengths, int firstExtraSymbol,
                                     const uint8_t* extraBits, int count, int offset) {
+    if (count > kMaxSymbols)
+        throw EInflateError(TInflateError::TooManyCodes);
     int perLength[kMaxCodeBits + 1] = {};
-    tableBits_ = 0;
+    codeBits_ = 0;
     for (int s = 0; s < count; ++s) {
         const int length = lengths[offset + s];
         if (length > maxBits_)
             throw EInflateError(TInflateError::OversubscribedCode);
         ++perLength[length];
-        tableBits_ = std::max(tableBits_, length);
+        codeBits_ = std::max(codeBits_, length);
     }
     perLength[0] = 0;
     int left = 1;
@@ -49,18 +52,48 @@ void THuffmanTree::BuildDecodeTable(const uint8_t* lengths, int firstExtraSymbol
         if (left < 0)
             throw EInflateError(TInflateError::OversubscribedCode);
     }
+    tableBits_ = std::min(codeBits_, kPrimaryBits);
+    primaryMask_ = (uint64_t{1} << tableBits_) - 1;
+    const uint32_t primarySize = uint32_t{1} << tableBits_;
 
-    // A complete code assigns every entry; only an incomplete one needs the fill.
-    table_ = std::make_unique_for_overwrite<uint32_t[]>(size_t{1} << tableBits_);
-    if (left != 0)
-        std::fill_n(table_.get(), size_t{1} << tableBits_, kUnassigned);
     uint32_t nextCode[kMaxCodeBits + 2] = {};
     uint32_t code = 0;
     for (int b = 1; b <= maxBits_; ++b) {
         code = (code + perLength[b - 1]) << 1;
         nextCode[b] = code;
     }
-    const uint32_t size = uint32_t{1} << tableBits_;
+    // The reversed code of every symbol, and for each primary index that starts long codes
+    // the index bits its second-level table needs.
+    uint32_t reversed[kMaxSymbols];
+    uint8_t subBits[uint32_t{1} << kPrimaryBits] = {};
+    for (int s = 0; s < count; ++s) {
+        const int length = lengths[offset + s];
+        if (length == 0)
+            continue;
+        reversed[s] = ReverseBits(nextCode[length]++, length);
+        if (length > tableBits_) {
+            uint8_t& bits = subBits[reversed[s] & primaryMask_];
+            bits = std::max(bits, static_cast<uint8_t>(length - tableBits_));
+        }
+    }
+    uint32_t subOffset[uint32_t{1} << kPrimaryBits];
+    size_t size = primarySize;
+    if (codeBits_ > tableBits_)
+        for (uint32_t p = 0; p < primarySize; ++p)
+            if (subBits[p] != 0) {
+                subOffset[p] = static_cast<uint32_t>(size);
+                size += size_t{1} << subBits[p];
+            }
+    entryCount_ = size;
+
+    // A complete code assigns every entry; only an incomplete one needs the fill.
+    table_ = std::make_unique_for_overwrite<uint32_t[]>(size);
+    if (left != 0)
+        std::fill_n(table_.get(), size, kUnassigned);
+    if (codeBits_ > tableBits_)
+        for (uint32_t p = 0; p < primarySize; ++p)
+            if (subBits[p] != 0)
+                table_[p] = subOffset[p] | uint32_t{subBits[p]} << 24;
     for (int s = 0; s < count; ++s) {
         const int length = lengths[offset + s];
         if (length == 0)
@@ -68,17 +101,21 @@ void THuffmanTree::BuildDecodeTable(const uint8_t* lengths, int firstExtraSymbol
         uint32_t entry = static_cast<uint32_t>(s) | static_cast<uint32_t>(length) << 16;
         if (s >= firstExtraSymbol && extraBits != nullptr)
             entry |= uint32_t{extraBits[s - firstExtraSymbol]} << 24;
-        for (uint32_t r = ReverseBits(nextCode[length]++, length); r < size; r += 1u << length)
-            table_[r] = entry;
+        if (length <= tableBits_) {
+            for (uint32_t r = reversed[s]; r < primarySize; r += 1u << length)
+                table_[r] = entry;
+            continue;
+        }
+        const uint32_t prefix = reversed[s] & static_cast<uint32_t>(primaryMask_);
+        const uint32_t subSize = 1u << subBits[prefix];
+        const int subLength = length - tableBits_;
+        for (uint32_t r = reversed[s] >> tableBits_; r < subSize; r += 1u << subLength)
+            table_[subOffset[prefix] + r] = entry;
     }
 }
 
 void THuffmanTree::InflateBlockData(const THuffmanTree& distanceTree, TBitReader& reader,
                                     TOutputWindow& window) const {
-    const uint32_t* literals = table_.get();
-    const uint64_t literalMask = (uint64_t{1} << tableBits_) - 1;
-    const uint32_t* distances = distanceTree.table_.get();
-    const uint64_t distanceMask = (uint64_t{1} << distanceTree.tableBits_) - 1;
     uint8_t* const base = window.Data();
 
     // Locals, so that the byte stores below cannot force the state back to memory.
@@ -104,7 +141,7 @@ void THuffmanTree::InflateBlockData(const THuffmanTree& distanceTree, TBitReader
         // 56 bits cover the longest length code with its extra bits and the longest
         // distance code with its extra bits (15 + 5 + 15 + 13).
         refill();
-        uint32_t entry = literals[s.Bits & literalMask];
+        uint32_t entry = Lookup(s.Bits);
         if (entry == kUnassigned)
             throw EInflateError(TInflateError::UnassignedCode);
         unsigned codeLength = EntryLength(entry);
@@ -125,7 +162,7 @@ void THuffmanTree::InflateBlockData(const THuffmanTree& distanceTree, TBitReader
         s.Bits >>= extra;
         s.Count -= extra;
 
-        entry = distances[s.Bits & distanceMask];
+        entry = distanceTree.Lookup(s.Bits);
         if (entry == kUnassigned)
             throw EInflateError(TInflateError::UnassignedCode);
         const uint32_t distanceSymbol = EntrySymbol(entry);

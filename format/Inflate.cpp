@@ -28,7 +28,7 @@ void CopyStoredBlock(TBitReader& reader, TOutputWindow& window) {
 
 uint32_t DecodeSymbol(const THuffmanTree& tree, TBitReader& reader) {
     reader.Refill();
-    const uint32_t entry = tree.DecodeEntry(reader.Peek(static_cast<unsigned>(tree.TableBits())));
+    const uint32_t entry = tree.Lookup(reader.Peek(static_cast<unsigned>(tree.CodeBits())));
     if (entry == THuffmanTree::kUnassigned)
         throw EInflateError(TInflateError::UnassignedCode);
     reader.Drop(THuffmanTree::EntryLength(entry));

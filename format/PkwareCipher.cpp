@@ -17,13 +17,38 @@ constexpr std::array<uint32_t, 256> MakeCrcTable() {
 
 constexpr std::array<uint32_t, 256> kCrcTable = MakeCrcTable();
 
+// Tables for eight bytes at a time: entry n of table k is the CRC of byte n followed by k
+// zero bytes.
+constexpr int kSliceBytes = 8;
+constexpr std::array<std::array<uint32_t, 256>, kSliceBytes> MakeSliceTables() {
+    std::array<std::array<uint32_t, 256>, kSliceBytes> tables{};
+    tables[0] = kCrcTable;
+    for (int k = 1; k < kSliceBytes; ++k)
+        for (uint32_t n = 0; n < 256; ++n)
+            tables[k][n] = kCrcTable[tables[k - 1][n] & 0xFF] ^ (tables[k - 1][n] >> 8);
+    return tables;
+}
+constexpr auto kSliceTables = MakeSliceTables();
+
 uint32_t CrcByte(uint32_t crc, uint8_t b) {
     return kCrcTable[(crc ^ b) & 0xFF] ^ (crc >> 8);
+}
+
+uint32_t Le32(const uint8_t* p) {
+    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
 }
 
 } // namespace
 
 uint32_t Crc32Update(uint32_t crc, const uint8_t* data, size_t size) {
+    const auto& t = kSliceTables;
+    for (; size >= kSliceBytes; size -= kSliceBytes, data += kSliceBytes) {
+        const uint32_t low = crc ^ Le32(data);
+        const uint32_t high = Le32(data + 4);
+        crc = t[7][low & 0xFF] ^ t[6][(low >> 8) & 0xFF] ^ t[5][(low >> 16) & 0xFF] ^
+              t[4][low >> 24] ^ t[3][high & 0xFF] ^ t[2][(high >> 8) & 0xFF] ^
+              t[1][(high >> 16) & 0xFF] ^ t[0][high >> 24];
+    }
     for (size_t i = 0; i < size; ++i)
         crc = CrcByte(crc, data[i]);
     return crc;

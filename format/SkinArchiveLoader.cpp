@@ -1,5 +1,7 @@
 #include "format/SkinArchiveLoader.h"
 
+#include "format/SkinBitmapBudget.h"
+
 #include <stdexcept>
 
 namespace {
@@ -40,5 +42,6 @@ TSkinArchiveContents LoadSkinArchive(TFileAccess& files, const std::string& arch
         return contents;
     const std::vector<uint8_t> bytes = ReadWholeFile(files, temporary.Name());
     contents.Records = ParseSkinRecords(bytes.data(), bytes.size());
+    CheckSkinBitmapBudget(contents.Records);
     return contents;
 }

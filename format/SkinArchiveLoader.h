@@ -20,7 +20,8 @@ struct TSkinArchiveContents {
 
 // Extracts SKINDATA.SK2 from archiveName to files.NewTemporaryName(), reads and parses it.
 // Failed and Refused come back as the result with no records; a parse failure raises
-// ESkinFormatError (and a read failure std::runtime_error). The temporary file no longer
+// ESkinFormatError, as does a skin beyond the bitmap budget (format/SkinBitmapBudget.h); a
+// read failure raises std::runtime_error. The temporary file no longer
 // exists when this returns or throws.
 // Bitmap records come back as their raw file images, for DecodeBmpFile or a bitmap class.
 TSkinArchiveContents LoadSkinArchive(TFileAccess& files, const std::string& archiveName,

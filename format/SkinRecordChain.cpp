@@ -69,6 +69,7 @@ std::vector<TSkinRecord> ParseSkinRecords(const uint8_t* data, size_t size) {
 
     std::vector<TSkinRecord> records;
     std::vector<bool> visited(size, false);
+    size_t copied = 0; // records may share data: what they copy together stays within size
     uint32_t offset = U32(data + kFirstRecordOffset);
     for (;;) {
         Require(Inside(offset, kRecordSize, size), "skin record outside the data");
@@ -84,6 +85,8 @@ std::vector<TSkinRecord> ParseSkinRecords(const uint8_t* data, size_t size) {
         if (type) {
             const size_t length = DataLength(*type, dataSize);
             Require(Inside(dataOffset, length, size), "skin record data outside the data");
+            Require(length <= size - copied, "skin records copy more than the entry holds");
+            copied += length;
             TSkinRecord record;
             const void* zero = std::memchr(r, 0, kNameSize);
             record.Name.assign(reinterpret_cast<const char*>(r),

@@ -44,7 +44,8 @@ constexpr size_t kBooleanSize = 1;
 
 // The kept records in chain order; records of other types are skipped. Raises
 // ESkinFormatError when a header field, a record or its data lies outside the entry, when
-// HeaderLength is below 24 or when the chain comes back to a record it has passed.
+// HeaderLength is below 24, when the chain comes back to a record it has passed or when the
+// kept records' data together are larger than the entry (records sharing one block).
 // Integer records take the 4 bytes at DataOffset and boolean records the byte there,
 // whatever DataSize says; bitmaps and strings take DataSize bytes.
 std::vector<TSkinRecord> ParseSkinRecords(const uint8_t* data, size_t size);

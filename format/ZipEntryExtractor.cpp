@@ -61,18 +61,27 @@ private:
     uint64_t position_;
 };
 
-// Writes to the output file and counts what it wrote.
+// What has gone to the output so far.
+struct TWrittenData {
+    static constexpr uint32_t kCrcStart = 0xFFFFFFFFu;
+    uint64_t Size = 0;
+    uint32_t CrcState = kCrcStart;
+    uint32_t Crc() const { return CrcState ^ kCrcStart; }
+};
+
+// Writes to the output file, counting what it wrote and keeping its CRC-32.
 class TFileSink : public TOutputSink {
 public:
-    TFileSink(TWritableFile& file, uint64_t& written) : file_(file), written_(written) {}
+    TFileSink(TWritableFile& file, TWrittenData& written) : file_(file), written_(written) {}
     void Write(const uint8_t* data, size_t size) override {
         file_.Write(data, size);
-        written_ += size;
+        written_.Size += size;
+        written_.CrcState = Crc32Update(written_.CrcState, data, size);
     }
 
 private:
     TWritableFile& file_;
-    uint64_t& written_;
+    TWrittenData& written_;
 };
 
 struct TCentralEntry {
@@ -164,8 +173,9 @@ ArchiveResult ExtractArchiveEntry(TFileAccess& files, const std::string& archive
                                   std::string_view password) {
     ArchiveResult result = ArchiveResult::Failed;
     bool outputCreated = false;
-    uint64_t written = 0;
+    TWrittenData written;
     uint32_t expectedSize = 0;
+    uint32_t expectedCrc = 0;
     try {
         const std::unique_ptr<TReadableFile> archive = files.OpenForReading(archiveName);
         if (!archive)
@@ -175,6 +185,9 @@ ArchiveResult ExtractArchiveEntry(TFileAccess& files, const std::string& archive
         if (!entry)
             throw std::runtime_error("no such entry");
         expectedSize = entry->UncompressedSize;
+        expectedCrc = entry->Crc;
+        if (expectedSize > kMaxArchiveEntrySize)
+            return ArchiveResult::Refused;
         const std::unique_ptr<TWritableFile> output = files.Create(outputName);
         if (!output)
             throw std::runtime_error("cannot create the output file");
@@ -197,9 +210,11 @@ ArchiveResult ExtractArchiveEntry(TFileAccess& files, const std::string& archive
     }
 
     if (outputCreated) {
-        if (result == ArchiveResult::Extracted && written == 0)
+        if (result == ArchiveResult::Extracted && written.Size == 0)
             result = ArchiveResult::Failed;
-        else if (written != expectedSize)
+        else if (written.Size != expectedSize)
+            result = ArchiveResult::Refused;
+        else if (result == ArchiveResult::Extracted && written.Crc() != expectedCrc)
             result = ArchiveResult::Refused;
     }
     if (result != ArchiveResult::Extracted)

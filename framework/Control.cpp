@@ -14,14 +14,15 @@ template <> const TEnumInfo& EnumInfoOf<TAnchorKind>() {
     return info;
 }
 template <> const TEnumInfo& EnumInfoOf<TBiDiMode>() {
-    static const TEnumInfo info{"TBiDiMode",
-                                {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                                 "bdRightToLeftReadingOnly"}};
+    static const TEnumInfo info{
+        "TBiDiMode",
+        {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
     return info;
 }
 template <> const TEnumInfo& EnumInfoOf<TShiftStateFlag>() {
     static const TEnumInfo info{
-        "TShiftStateFlag", {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble"}};
+        "TShiftStateFlag",
+        {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble"}};
     return info;
 }
 
@@ -197,7 +198,7 @@ void TControl::HandleMouseMessage(TMessage& m) {
                 Application->SetCaptureControl(nullptr);
             if (clicked_) {
                 clicked_ = false;
-                if (x >= 0 && y >= 0 && x < width_ && y < height_)
+                if (ReleaseClicksAt(x, y))
                     Click();
             }
         }
@@ -240,17 +241,31 @@ void TControl::HandleMouseMessage(TMessage& m) {
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     OnMouseDown(this, button, shift, x, y);
 }
-void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, shift, x, y); }
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    OnMouseMove(this, shift, x, y);
+}
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     OnMouseUp(this, button, shift, x, y);
 }
-void TControl::MouseEntered() { OnMouseEnter(this); }
-void TControl::MouseLeft() { OnMouseLeave(this); }
-void TControl::Click() { OnClick(this); }
-void TControl::DblClick() { OnDblClick(this); }
-void TControl::Resize() { OnResize(this); }
+void TControl::MouseEntered() {
+    OnMouseEnter(this);
+}
+void TControl::MouseLeft() {
+    OnMouseLeave(this);
+}
+void TControl::Click() {
+    OnClick(this);
+}
+void TControl::DblClick() {
+    OnDblClick(this);
+}
+void TControl::Resize() {
+    OnResize(this);
+}
 
-bool TControl::MouseInside() const { return Application->MouseControl() == this; }
+bool TControl::MouseInside() const {
+    return Application->MouseControl() == this;
+}
 
 void TControl::SetParent(TWinControl* parent) {
     if (parent == parent_)
@@ -268,7 +283,9 @@ void TControl::SetParentComponent(TComponent* parent) {
         SetParent(w);
 }
 
-TComponent* TControl::GetParentComponent() const { return parent_; }
+TComponent* TControl::GetParentComponent() const {
+    return parent_;
+}
 
 void TControl::SetBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_)
@@ -286,8 +303,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
         Resize();
 }
 
-void TControl::SetClientWidth(int v) { SetWidth(width_ - ClientWidth() + v); }
-void TControl::SetClientHeight(int v) { SetHeight(height_ - ClientHeight() + v); }
+void TControl::SetClientWidth(int v) {
+    SetWidth(width_ - ClientWidth() + v);
+}
+void TControl::SetClientHeight(int v) {
+    SetHeight(height_ - ClientHeight() + v);
+}
 
 TPoint TControl::ClientOrigin() const {
     if (!parent_)
@@ -318,7 +339,9 @@ void TControl::RequestAlign() {
         parent_->Realign();
 }
 
-bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
+bool TControl::Showing() const {
+    return visible_ && parent_ && parent_->Showing();
+}
 
 void TControl::SetVisible(bool visible) {
     if (visible == visible_)
@@ -372,7 +395,9 @@ void TControl::FontChangedHandler(TObject*) {
     Perform(CM_FONTCHANGED);
 }
 
-void TControl::FontChanged() { Invalidate(); }
+void TControl::FontChanged() {
+    Invalidate();
+}
 
 void TControl::SetShowHint(bool v) {
     showHint_ = v;

@@ -6,6 +6,7 @@
 // overrides, and finally DefaultHandler (for windowed controls the window class's procedure).
 #pragma once
 
+#include "framework/Accessibility.h"
 #include "framework/Classes.h"
 #include "framework/Graphics.h"
 #include "framework/Messages.h"
@@ -197,6 +198,11 @@ protected:
 
     // Mouse message handling shared by windowed and non-windowed controls.
     void HandleMouseMessage(TMessage& message);
+    // Whether a left release at (x, y) after a press on this control clicks it: inside the
+    // client area, right and bottom edges excluded.
+    virtual bool ReleaseClicksAt(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width_ && y < height_;
+    }
     void RequestAlign();
     void FontChangedHandler(TObject*);
 
@@ -301,6 +307,11 @@ class TWinControl : public TControl {
     // Paints the non-windowed children into a DC whose origin is this control's client area.
     void PaintControls(HDC dc, TControl* first = nullptr);
 
+    // What accessibility clients (screen readers) learn of the control, in place of the
+    // system's answers; nothing of it is painted.
+    const TAccessibleText& AccessibleText() const { return accessible_; }
+    void SetAccessibleText(const TAccessibleText& text) { accessible_ = text; }
+
 protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
@@ -325,6 +336,7 @@ protected:
     WNDPROC defWndProc_ = DefWindowProcA;
 
 private:
+    TAccessibleText accessible_;
     friend class TControl;
     static LRESULT CALLBACK StdWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void UpdateBounds();

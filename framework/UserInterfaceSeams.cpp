@@ -9,6 +9,11 @@ void TSystemMessageBoxes::ShowInformation(HWND owner, const std::string& text,
     ::MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
+int TSystemMessageBoxes::Ask(HWND owner, const std::string& text, const std::string& title,
+                             unsigned flags) {
+    return ::MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+}
+
 bool TSystemLocale::IsMiddleEastLocale() const {
     // The languages written right to left that Windows ships system locales for.
     switch (PRIMARYLANGID(LANGIDFROMLCID(::GetSystemDefaultLCID()))) {

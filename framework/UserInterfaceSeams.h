@@ -14,12 +14,17 @@ public:
     virtual void ShowError(HWND owner, const std::string& text, const std::string& title) = 0;
     // A modal box with an OK button and an information icon.
     virtual void ShowInformation(HWND owner, const std::string& text, const std::string& title) = 0;
+    // A modal box with the buttons and icon of `flags` (MB_...); the ID... of the button
+    // chosen, or 0 when the box could not be shown.
+    virtual int Ask(HWND owner, const std::string& text, const std::string& title,
+                    unsigned flags) = 0;
 };
 
 class TSystemMessageBoxes : public TMessageBoxes {
 public:
     void ShowError(HWND owner, const std::string& text, const std::string& title) override;
     void ShowInformation(HWND owner, const std::string& text, const std::string& title) override;
+    int Ask(HWND owner, const std::string& text, const std::string& title, unsigned flags) override;
 };
 
 class TLocale {

@@ -206,6 +206,13 @@ void TWinControl::DefaultHandler(TMessage& m) {
 
 void TWinControl::WndProc(TMessage& m) {
     switch (m.Msg) {
+    case WM_GETOBJECT:
+        m.Result = accessible_.Name.empty()
+                       ? 0
+                       : AnswerAccessibleObject(handle_, m.WParam, m.LParam, accessible_);
+        if (m.Result == 0)
+            DefaultHandler(m);
+        return;
     case WM_PAINT:
         PaintHandler(m);
         return;

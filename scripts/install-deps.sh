@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 fonts-wine xvfb xdotool imagemagick x11-utils
     googletest libgtest-dev libbenchmark-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev
     dpkg-dev xz-utils clang-14 libclang-rt-14-dev zip unzip p7zip-full libarchive-tools cmake ninja-build
-    python3 python3-pil python3-numpy nodejs npm hyperfine
+    python3 python3-pil python3-numpy nodejs npm hyperfine locales
 )
 
 is_installed() {

@@ -72,11 +72,20 @@ private:
 
 } // namespace
 
+bool AnsiFileExists(const std::string& name) {
+    if (name.empty())
+        return false;
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::string TAnsiFileAccess::NewTemporaryName() {
     char folder[MAX_PATH + 1] = {};
-    DWORD length = GetTempPathA(MAX_PATH, folder);
-    std::string path(folder, length <= MAX_PATH ? length : 0);
-    if (path.empty() || path.back() != '\\')
+    const DWORD length = tempPath_(MAX_PATH, folder);
+    if (length == 0 || length > MAX_PATH)
+        throw ESkinReadError(); // never the root of the current drive instead
+    std::string path(folder, length);
+    if (path.back() != '\\')
         path += '\\';
     GUID guid{};
     if (FAILED(CoCreateGuid(&guid)))

@@ -5,28 +5,32 @@
 #include "skin/AnsiFileAccess.h"
 
 #include <charconv>
+#include <optional>
 
 namespace {
-// The value after "NAME=" on the first line whose name matches.
-const std::string* FindValue(const std::vector<std::string>& lines, const std::string& name) {
-    for (const std::string& line : lines) {
-        const size_t eq = line.find('=');
-        if (eq != std::string::npos && SameText(std::string_view(line).substr(0, eq), name))
-            return &line;
-    }
-    return nullptr;
-}
-
-int ParseDecimal(const std::string* line, int fallback) {
-    if (!line)
+int ParseDecimal(std::optional<std::string_view> text, int fallback) {
+    if (!text || text->empty())
         return fallback;
-    const char* first = line->data() + line->find('=') + 1;
-    const char* last = line->data() + line->size();
     int value = 0;
-    auto [end, error] = std::from_chars(first, last, value);
-    return error == std::errc() && end == last && first != last ? value : fallback;
+    const char* last = text->data() + text->size();
+    auto [end, error] = std::from_chars(text->data(), last, value);
+    return error == std::errc() && end == last ? value : fallback;
 }
 } // namespace
+
+void Tsk2SkinFileReader::TValueList::Add(const std::string& name, const std::string& value) {
+    Lines.push_back(name + "=" + value);
+    NameLengths.push_back(name.size());
+}
+
+std::optional<std::string_view> Tsk2SkinFileReader::TValueList::Find(std::string_view name) const {
+    for (size_t i = 0; i < Lines.size(); ++i) {
+        const std::string_view line = Lines[i];
+        if (SameText(line.substr(0, NameLengths[i]), name))
+            return line.substr(NameLengths[i] + 1);
+    }
+    return std::nullopt;
+}
 
 std::string Tsk2SkinFileReader::NewTemporaryName() {
     return TAnsiFileAccess().NewTemporaryName();
@@ -48,13 +52,13 @@ Tsk2SkinFileReader::Tsk2SkinFileReader(const std::string& fileName, const std::s
             break;
         }
         case TSkinRecordType::Integer:
-            integers_.push_back(record.Name + "=" + std::to_string(record.IntegerValue()));
+            integers_.Add(record.Name, std::to_string(record.IntegerValue()));
             break;
         case TSkinRecordType::Boolean:
-            booleans_.push_back(record.Name + "=" + std::to_string(record.BooleanValue()));
+            booleans_.Add(record.Name, std::to_string(record.BooleanValue()));
             break;
         case TSkinRecordType::String:
-            strings_.push_back(record.Name + "=" + record.Text());
+            strings_.Add(record.Name, record.Text());
             break;
         }
     }
@@ -62,11 +66,11 @@ Tsk2SkinFileReader::Tsk2SkinFileReader(const std::string& fileName, const std::s
 }
 
 int Tsk2SkinFileReader::FindBoolean(const std::string& name) const {
-    return ParseDecimal(FindValue(booleans_, name), 0);
+    return ParseDecimal(booleans_.Find(name), 0);
 }
 
 int Tsk2SkinFileReader::FindInteger(const std::string& name) const {
-    return ParseDecimal(FindValue(integers_, name), -1);
+    return ParseDecimal(integers_.Find(name), -1);
 }
 
 TBitmap* Tsk2SkinFileReader::FindBitmap(const std::string& name) const {

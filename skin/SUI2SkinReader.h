@@ -7,8 +7,10 @@
 #include "framework/Bitmap.h"
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -34,9 +36,9 @@ public:
     TBitmap* FindBitmap(const std::string& name) const; // owned by the reader
 
     // The lists as read: "NAME=value" lines, duplicates kept in file order.
-    const std::vector<std::string>& Integers() const { return integers_; }
-    const std::vector<std::string>& Booleans() const { return booleans_; }
-    const std::vector<std::string>& Strings() const { return strings_; }
+    const std::vector<std::string>& Integers() const { return integers_.Lines; }
+    const std::vector<std::string>& Booleans() const { return booleans_.Lines; }
+    const std::vector<std::string>& Strings() const { return strings_.Lines; }
     const std::vector<std::pair<std::string, std::unique_ptr<TBitmap>>>& Bitmaps() const {
         return bitmaps_;
     }
@@ -45,9 +47,18 @@ public:
     static std::string NewTemporaryName();
 
 private:
+    // "NAME=value" lines with each name's length kept apart, so that a name holding "=" is
+    // matched whole and never shadows another record.
+    struct TValueList {
+        std::vector<std::string> Lines;
+        std::vector<size_t> NameLengths;
+        void Add(const std::string& name, const std::string& value);
+        std::optional<std::string_view> Find(std::string_view name) const;
+    };
+
     std::vector<std::pair<std::string, std::unique_ptr<TBitmap>>> bitmaps_;
-    std::vector<std::string> integers_;
-    std::vector<std::string> booleans_;
-    std::vector<std::string> strings_;
+    TValueList integers_;
+    TValueList booleans_;
+    TValueList strings_;
     bool ready_ = false;
 };

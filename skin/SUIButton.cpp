@@ -189,7 +189,7 @@ void TsuiCustomButton::WndProc(TMessage& m) {
     case WM_MOUSEMOVE: {
         TCustomControl::WndProc(m);
         const int x = MessageX(m), y = MessageY(m);
-        if (x < 0 || y < 0 || x > Width() || y > Height()) {
+        if (!PointerCountsInside(x, y)) {
             pointerInside_ = false;
             pressed_ = false;
             Repaint();

@@ -45,6 +45,11 @@ class TsuiCustomButton : public TCustomControl {
 
     void Click() override;
     void WndProc(TMessage& message) override;
+    // One rule for moves and releases: up to and including X = Width and Y = Height.
+    bool PointerCountsInside(int x, int y) const {
+        return x >= 0 && y >= 0 && x <= Width() && y <= Height();
+    }
+    bool ReleaseClicksAt(int x, int y) const override { return PointerCountsInside(x, y); }
 
 protected:
     virtual void SizeToPicture() {}

@@ -1,6 +1,7 @@
 #include "skin/SUIMgr.h"
 
 #include "framework/Forms.h"
+#include "skin/AnsiFileAccess.h"
 #include "skin/SUIForm.h"
 #include "skin/SUIPublic.h"
 
@@ -26,7 +27,8 @@ std::string ExecutableFolder() {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-template <class Fn> std::string SystemFolder(Fn query) {
+// The folder the query answers, empty when it fails.
+std::string SystemFolder(TsuiFileTheme::TFolderQuery query) {
     char buffer[MAX_PATH + 1] = {};
     UINT n = query(buffer, MAX_PATH);
     return n > 0 && n <= MAX_PATH ? std::string(buffer, n) : std::string();
@@ -34,13 +36,6 @@ template <class Fn> std::string SystemFolder(Fn query) {
 
 // The class-name prefix of the skinned components that re-apply a reloaded theme.
 constexpr std::string_view kSkinnedClassPrefix = "Tsui";
-
-bool FileExists(const std::string& path) {
-    if (path.empty())
-        return false;
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 } // namespace
 
 VFC_DESCRIBE(TsuiFileTheme) {
@@ -55,17 +50,28 @@ TsuiFileTheme::TsuiFileTheme(TComponent* owner)
 TsuiFileTheme::~TsuiFileTheme() = default;
 
 std::vector<std::string> TsuiFileTheme::CandidatePaths(const std::string& value) {
+    return CandidatePaths(value, &GetWindowsDirectoryA, &GetSystemDirectoryA);
+}
+
+std::vector<std::string> TsuiFileTheme::CandidatePaths(const std::string& value,
+                                                       TFolderQuery windowsFolder,
+                                                       TFolderQuery systemFolder) {
     const std::string name = FileNamePart(value);
-    return {value, ExecutableFolder() + name,
-            WithBackslash(SystemFolder(GetWindowsDirectoryA)) + name,
-            WithBackslash(SystemFolder(GetSystemDirectoryA)) + name};
+    std::vector<std::string> paths = {value};
+    const std::string executable = ExecutableFolder();
+    if (!executable.empty())
+        paths.push_back(executable + name);
+    for (TFolderQuery query : {windowsFolder, systemFolder})
+        if (const std::string folder = SystemFolder(query); !folder.empty())
+            paths.push_back(WithBackslash(folder) + name);
+    return paths;
 }
 
 void TsuiFileTheme::SetThemeFile(const std::string& value) {
     const bool wasEmpty = themeFile_.empty();
     std::string resolved;
     for (const std::string& candidate : CandidatePaths(value))
-        if (FileExists(candidate)) {
+        if (AnsiFileExists(candidate)) {
             resolved = candidate;
             break;
         }

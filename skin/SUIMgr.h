@@ -35,6 +35,11 @@ class TsuiFileTheme : public TComponent {
 
     // The places tried for a theme file name, in order.
     static std::vector<std::string> CandidatePaths(const std::string& value);
+    // The same with the Windows and system folder queries given; a folder whose query fails
+    // gives no candidate (never one in the root of the current drive).
+    using TFolderQuery = UINT(WINAPI*)(LPSTR, UINT);
+    static std::vector<std::string>
+    CandidatePaths(const std::string& value, TFolderQuery windowsFolder, TFolderQuery systemFolder);
 
 private:
     void ReapplyToForm(bool wasEmpty);

@@ -1,11 +1,10 @@
 #include "skin/SUIThemes.h"
 
 #include "framework/Forms.h"
+#include "skin/AnsiFileAccess.h"
 #include "skin/SUIForm.h"
 #include "skin/SUIMgr.h"
 #include "skin/SUIPublic.h"
-
-#include <filesystem>
 
 template <> const TEnumInfo& EnumInfoOf<TsuiUIStyle>() {
     static const TEnumInfo info{
@@ -100,17 +99,23 @@ void PropagateStyle(TWinControl* container, TsuiUIStyle uiStyle, TsuiFileTheme* 
     }
 }
 
+std::unique_ptr<Tsk2SkinFileReader> TsuiFileThemeMgr::OpenReader(const std::string& fileName,
+                                                                 const std::string& password) {
+    return std::make_unique<Tsk2SkinFileReader>(fileName, password);
+}
+
 bool TsuiFileThemeMgr::LoadSkinFile(const std::string& fileName, const std::string& password) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(fileName, ec))
+    if (!AnsiFileExists(fileName))
         return false;
     reader_.reset();
     try {
-        reader_ = std::make_unique<Tsk2SkinFileReader>(fileName, password);
-    } catch (const std::exception&) {
+        reader_ = OpenReader(fileName, password);
+    } catch (...) { // whatever goes wrong, the theme is not ready
         reader_.reset();
         return false;
     }
+    if (!reader_)
+        return false;
     if (!reader_->Ready())
         reader_.reset();
     return reader_ != nullptr;

@@ -48,6 +48,7 @@ void PropagateStyle(TWinControl* container, TsuiUIStyle uiStyle, TsuiFileTheme* 
 class TsuiFileThemeMgr {
 public:
     TsuiFileThemeMgr() = default;
+    virtual ~TsuiFileThemeMgr() = default;
     TsuiFileThemeMgr(const TsuiFileThemeMgr&) = delete;
     TsuiFileThemeMgr& operator=(const TsuiFileThemeMgr&) = delete;
 
@@ -62,6 +63,11 @@ public:
     int GetThemeInt(ThemeIntKey key) const;
     bool GetThemeBool(ThemeBoolKey key) const;
     TBitmap* GetThemeBitmap(ThemeBitmapKey key) const;
+
+protected:
+    // The reader of a file that exists; a replaceable seam for tests.
+    virtual std::unique_ptr<Tsk2SkinFileReader> OpenReader(const std::string& fileName,
+                                                           const std::string& password);
 
 private:
     std::unique_ptr<Tsk2SkinFileReader> reader_;

@@ -21,17 +21,19 @@ bytes.
 
 import math
 import pathlib
-import struct
+import sys
 
 import numpy as np
 from PIL import Image, ImageDraw
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "resources"))
+from style_paint import bmp24, to_bytes  # noqa: E402  the style pictures' BMP writer
 
 HERE = pathlib.Path(__file__).resolve().parent
 PICTURES = HERE / "pictures"
 VALUES = HERE / "values.txt"
 
 SUPERSAMPLE = 4
-PIXELS_PER_METRE = 3780
 
 # Geometry, in pixels.
 TITLE_HEIGHT = 30
@@ -346,23 +348,6 @@ def bottom_piece(width, corner):
 
 # ---- files ----
 
-def to_bytes(picture):
-    return np.clip(np.rint(picture), 0, 255).astype(np.uint8)
-
-
-def bmp24(picture):
-    """A 24-bit BI_RGB bottom-up BMP with a 40-byte info header."""
-    pixels = to_bytes(picture)
-    height, width, _ = pixels.shape
-    stride = (width * 3 + 3) & ~3
-    rows = np.zeros((height, stride), dtype=np.uint8)
-    rows[:, :width * 3] = pixels[:, :, ::-1].reshape(height, width * 3)
-    data = rows[::-1].tobytes()
-    offset = 14 + 40
-    return (struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-            + struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data),
-                          PIXELS_PER_METRE, PIXELS_PER_METRE, 0, 0)
-            + data)
 
 
 def colorref(c):

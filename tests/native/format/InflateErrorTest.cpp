@@ -196,3 +196,31 @@ TEST(HuffmanTree, LengthsAboveMaxBitsOrTooManyCodesAreRefused) {
 }
 
 } // namespace
+
+// Lengths 1, 2, ..., 15, 15: the code of length L < 15 is L - 1 ones and a zero, the two
+// longest are fourteen ones and a zero or a one. Long codes live in small second-level
+// tables, so that the whole table stays far below the 2^15 entries of a single level.
+TEST(HuffmanTree, LongCodesDecodeThroughSmallSecondLevelTables) {
+    uint8_t lengths[16];
+    for (int s = 0; s < 16; ++s)
+        lengths[s] = static_cast<uint8_t>(std::min(s + 1, 15));
+    THuffmanTree t(15);
+    t.BuildDecodeTable(lengths, 16, nullptr, 16, 0);
+    EXPECT_EQ(t.TableBits(), THuffmanTree::kPrimaryBits);
+    EXPECT_EQ(t.CodeBits(), 15);
+    EXPECT_LT(t.EntryCount(), size_t{1} << 11);
+    for (int s = 0; s < 16; ++s) {
+        const int length = lengths[s];
+        // First bit lowest: the ones, then the last bit, then junk above the code.
+        const uint64_t ones = (uint64_t{1} << std::min(length - 1, 14)) - 1;
+        const uint64_t last = s == 15 ? uint64_t{1} << 14 : 0;
+        const uint64_t junk = uint64_t{0x5A5A} << length;
+        const uint32_t entry = t.Lookup(ones | last | junk);
+        EXPECT_EQ(THuffmanTree::EntrySymbol(entry), static_cast<uint32_t>(s)) << s;
+        EXPECT_EQ(THuffmanTree::EntryLength(entry), static_cast<unsigned>(length)) << s;
+    }
+    // An incomplete long code leaves unassigned second-level entries.
+    lengths[15] = 0;
+    t.BuildDecodeTable(lengths, 16, nullptr, 16, 0);
+    EXPECT_EQ(t.Lookup((uint64_t{1} << 15) - 1), THuffmanTree::kUnassigned);
+}

@@ -1,6 +1,7 @@
 // The record chain of SKINDATA.SK2 and the whole load with its temporary file.
 #include "ReaderTestSupport.h"
 #include "format/SkinArchiveLoader.h"
+#include "format/SkinBitmapBudget.h"
 #include "format/writer/SkinWriter.h"
 #include "format/writer/ZipWriter.h"
 
@@ -110,6 +111,56 @@ TEST(SkinRecords, ChainsThatLoopOrLeaveTheDataFail) {
     expectFailure(std::vector<uint8_t>(good.begin(), good.begin() + 23), "short header");
 }
 
+// Records pointed at one data block: sharing a small one is fine, while seven records on a
+// large block would copy far more than the entry holds.
+TEST(SkinRecords, RecordsSharingDataCopyNoMoreThanTheEntryHolds) {
+    std::vector<TSkinRecord> written(8, StringRecord("S", "x"));
+    written[0] = StringRecord("S", std::string(4096, 'd'));
+    const std::vector<uint8_t> bytes = WriteSkinRecords(written);
+    auto share = [&](size_t from, size_t first, size_t last) {
+        std::vector<uint8_t> b = bytes;
+        for (size_t i = first; i <= last; ++i)
+            std::copy_n(b.begin() + RecordAt(from) + kDataOffsetOffset, 8,
+                        b.begin() + RecordAt(i) + kDataOffsetOffset); // offset and size
+        return b;
+    };
+    EXPECT_EQ(Parse(share(1, 2, 7)).size(), written.size());
+    EXPECT_THROW(Parse(share(0, 1, 7)), ESkinFormatError);
+}
+
+// A BMP file image declaring width x height (no pixels behind it: only the header is read).
+std::vector<uint8_t> BmpHeader(int32_t width, int32_t height) {
+    std::vector<uint8_t> b(54, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    Set32(b, 14, 40);
+    Set32(b, 18, static_cast<uint32_t>(width));
+    Set32(b, 22, static_cast<uint32_t>(height));
+    return b;
+}
+
+TEST(SkinBitmapBudget, CountsRecordsAndDeclaredPixels) {
+    struct Case {
+        size_t Count;
+        int32_t Width, Height;
+        bool Accepted;
+    } cases[] = {
+        {kMaxSkinBitmaps, 16, 16, true},
+        {kMaxSkinBitmaps + 1, 1, 1, false},
+        {2, 2048, -2048, true}, // top-down: the height's size counts
+        {5, 2048, 2048, false},
+    };
+    for (const Case& c : cases) {
+        std::vector<TSkinRecord> records(c.Count, BitmapRecord("B", BmpHeader(c.Width, c.Height)));
+        records.push_back(IntegerRecord("I", 1)); // other records do not count
+        if (c.Accepted)
+            EXPECT_NO_THROW(CheckSkinBitmapBudget(records)) << c.Count << " x " << c.Width;
+        else
+            EXPECT_THROW(CheckSkinBitmapBudget(records), ESkinFormatError) << c.Count;
+    }
+    EXPECT_EQ(DeclaredBitmapPixels(Bytes("not a bitmap")), 0u);
+}
+
 class SkinArchiveLoad : public ::testing::Test {
 protected:
     fs::path Temp() const { return dir_ / "{TEMP-GUID}"; }
@@ -149,6 +200,15 @@ TEST_F(SkinArchiveLoad, ParseFailureRaisesAndStillRemovesTheTemporaryFile) {
     Set32(looping, RecordAt(1) + kNextRecordOffset, static_cast<uint32_t>(RecordAt(0)));
     const fs::path a = Archive(looping);
     EXPECT_THROW(Load(a, ""), ESkinFormatError);
+    EXPECT_FALSE(fs::exists(Temp()));
+
+    // Thousands of bitmap records sharing one small picture fail the load as a whole.
+    std::vector<TSkinRecord> many(kMaxSkinBitmaps + 1, BitmapRecord("B", Bytes("BM")));
+    std::vector<uint8_t> shared = WriteSkinRecords(many);
+    for (size_t i = 1; i < many.size(); ++i)
+        std::copy_n(shared.begin() + RecordAt(0) + kDataOffsetOffset, 8,
+                    shared.begin() + RecordAt(i) + kDataOffsetOffset);
+    EXPECT_THROW(Load(Archive(shared), ""), ESkinFormatError);
     EXPECT_FALSE(fs::exists(Temp()));
 }
 

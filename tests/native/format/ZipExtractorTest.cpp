@@ -151,6 +151,42 @@ TEST_F(ZipExtractor, OutputOfAnotherSizeIsRefused) {
     EXPECT_FALSE(OutputExists());
 }
 
+// Data of the right length whose CRC-32 is not the central directory's: plain, and encrypted
+// with the check byte taken from the time (so the password check passes whatever the CRC).
+TEST_F(ZipExtractor, OutputWhoseCrcDiffersFromTheDirectoryIsRefused) {
+    TZipEntry plain = ZlibEntry("SKINDATA.SK2", kPayload);
+    TZipEntry encrypted = plain;
+    encrypted.Password = "pw";
+    encrypted.Flags = 0x0008;
+    for (TZipEntry e : {plain, encrypted}) {
+        ASSERT_EQ(Extract(Archive({e}), "SKINDATA.SK2", "pw"), ArchiveResult::Extracted);
+        e.Crc ^= 1;
+        EXPECT_EQ(Extract(Archive({e}), "SKINDATA.SK2", "pw"), ArchiveResult::Refused);
+        EXPECT_FALSE(OutputExists());
+    }
+}
+
+// A small archive declaring an enormous entry is refused before anything is written.
+TEST_F(ZipExtractor, EntryDeclaredAboveTheCapIsRefusedBeforeTheOutputIsCreated) {
+    struct TCountingAccess : TStdFileAccess {
+        std::unique_ptr<TWritableFile> Create(const std::string& name) override {
+            ++Creates;
+            return TStdFileAccess::Create(name);
+        }
+        int Creates = 0;
+    };
+    for (const uint32_t declared : {kMaxArchiveEntrySize + 1, 0xFFFFFFFFu}) {
+        TZipEntry e = ZlibEntry("SKINDATA.SK2", std::vector<uint8_t>(1 << 16, 'A'), 9);
+        e.UncompressedSize = declared;
+        TCountingAccess files;
+        EXPECT_EQ(ExtractArchiveEntry(files, Archive({e}).string(), "SKINDATA.SK2",
+                                      Output().string(), {}),
+                  ArchiveResult::Refused);
+        EXPECT_EQ(files.Creates, 0);
+        EXPECT_FALSE(OutputExists());
+    }
+}
+
 TEST_F(ZipExtractor, EmptyEntryFails) {
     EXPECT_EQ(Extract(Archive({ZlibEntry("SKINDATA.SK2", {})})), ArchiveResult::Failed);
     EXPECT_FALSE(OutputExists());

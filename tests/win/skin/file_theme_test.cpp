@@ -1,10 +1,14 @@
 #include "framework/Forms.h"
+#include "skin/AnsiFileAccess.h"
+#include "skin/SUI2SkinReader.h"
 #include "skin/SUIForm.h"
 #include "skin/SUIMgr.h"
 #include "skin_fixtures.h"
+#include "tests/win/support/EnvironmentScope.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 // Components that record every write of their FileTheme property.
@@ -261,4 +265,78 @@ TEST_F(FileThemeTest, PairedLooksReadTheRecordOrTheRowOfTheResolvedStyle) {
         EXPECT_EQ(frame.Width(), c.frameWidth);
         EXPECT_EQ(frame.Height(), c.frameWidth);
     }
+}
+
+namespace {
+UINT WINAPI FailingFolderQuery(LPSTR, UINT) {
+    return 0;
+}
+DWORD WINAPI FailingTempPath(DWORD, LPSTR) {
+    return 0;
+}
+DWORD WINAPI OverlongTempPath(DWORD size, LPSTR) {
+    return size + 1;
+}
+
+// A manager whose reader raises something that is no standard exception.
+class TThrowingManager : public TsuiFileThemeMgr {
+protected:
+    std::unique_ptr<Tsk2SkinFileReader> OpenReader(const std::string&,
+                                                   const std::string&) override {
+        throw 42;
+    }
+};
+} // namespace
+
+// A failed folder query must never turn into a skin or temporary file in the drive's root.
+TEST_F(FileThemeTest, FailedFolderQueriesGiveNoCandidateAndNoTemporaryName) {
+    const std::vector<std::string> paths =
+        TsuiFileTheme::CandidatePaths("x.skn", &FailingFolderQuery, &FailingFolderQuery);
+    ASSERT_EQ(paths.size(), 2u);
+    EXPECT_EQ(paths[1], ProgramFolder() + "x.skn");
+    for (auto query : {&FailingTempPath, &OverlongTempPath})
+        EXPECT_THROW(TAnsiFileAccess(query).NewTemporaryName(), ESkinReadError);
+}
+
+TEST_F(FileThemeTest, ALoadThatRaisesAnythingLeavesTheThemeNotReady) {
+    WriteSkinFile(folder_.File("good.skn"), ThemeRecords(42));
+    TThrowingManager manager;
+    EXPECT_FALSE(manager.LoadSkinFile(folder_.File("good.skn"), ""));
+    EXPECT_FALSE(manager.HasReader());
+}
+
+namespace {
+// A folder name outside ASCII in the ANSI code page the process runs with.
+std::string NonAsciiFolderName() {
+    switch (GetACP()) {
+    case 1251:
+        return "\xD1\xEA\xE8\xED"; // Cyrillic
+    default:
+        return "Th\xE8me"; // Latin-1
+    }
+}
+} // namespace
+
+// Skin, temporary folder and file calls all in the ANSI code page: a skin in a folder whose
+// name is outside ASCII loads, with the temporary folder there too. VFC_EXPECT_ACP names the
+// code page the test's CTest entry started Wine with.
+TEST_F(FileThemeTest, PathsOutsideAsciiLoadInTheAnsiCodePage) {
+    if (const char* expected = std::getenv("VFC_EXPECT_ACP")) {
+        ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
+    }
+    const std::string folder = folder_.Path() + "\\" + NonAsciiFolderName();
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string skin = folder + "\\" + NonAsciiFolderName() + ".skn";
+    WriteSkinFile(folder_.File("plain.skn"), ThemeRecords(77));
+    ASSERT_TRUE(MoveFileA(folder_.File("plain.skn").c_str(), skin.c_str()));
+    {
+        TEnvironmentScope tmp("TMP", folder), temp("TEMP", folder);
+        auto* theme = new TsuiFileTheme(form_);
+        theme->SetThemeFile(skin);
+        EXPECT_TRUE(theme->Ready());
+        EXPECT_EQ(theme->ThemeFile(), skin);
+        EXPECT_EQ(theme->GetThemeColor(ThemeColorKey::SKIN2_FORMCOLOR), 77);
+    }
+    EXPECT_TRUE(DeleteFileA(skin.c_str()));
+    EXPECT_TRUE(RemoveDirectoryA(folder.c_str())) << "the temporary file is gone too";
 }

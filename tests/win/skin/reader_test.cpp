@@ -119,6 +119,19 @@ TEST(SkinFileReader, ReadsEveryRecordKindAndAnswersByNameFirstMatchWins) {
     EXPECT_EQ(reader.FindBitmap("SKIN2_TITLEBAR3"), nullptr);
 }
 
+// A record whose name holds "=" is a name of its own and shadows no other record.
+TEST(SkinFileReader, NamesHoldingAnEqualsSignAreMatchedWhole) {
+    TScratchFolder folder;
+    const std::string skin = folder.File("equals.skn");
+    WriteSkinFile(skin, {IntegerRecord("SKIN2_FORMCOLOR=9", 1), IntegerRecord("SKIN2_FORMCOLOR", 5),
+                         BooleanRecord("B=", 3), BooleanRecord("B", 4)});
+    Tsk2SkinFileReader reader(skin, "");
+    ASSERT_TRUE(reader.Ready());
+    EXPECT_EQ(reader.FindInteger("SKIN2_FORMCOLOR"), 5);
+    EXPECT_EQ(reader.FindInteger("SKIN2_FORMCOLOR=9"), 1);
+    EXPECT_EQ(reader.FindBoolean("B"), 4);
+}
+
 TEST(SkinFileReader, EmptyChainIsReadyWithNothingInIt) {
     TScratchFolder folder;
     WriteSkinFile(folder.File("empty.skn"), {});

@@ -4,6 +4,7 @@
 #include "skin/SUIForm.h"
 #include "skin/SUIMgr.h"
 #include "skin/SUIThemes.h"
+#include "skin_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,17 @@ TEST_F(ThemesTest, ResolveFileThemeHasFourOutcomes) {
     EXPECT_EQ(builtin, Protein);
     EXPECT_FALSE(ResolveFileTheme(nullptr, BlueGlass, builtin));
     EXPECT_EQ(builtin, BlueGlass);
+
+    // In use: a ready theme asked for by FromThemeFile, which then stays the style.
+    TScratchFolder folder;
+    WriteSkinFile(folder.File("t.skn"), {IntegerRecord("SKIN2_FORMCOLOR", 5)});
+    theme->SetThemeFile(folder.File("t.skn"));
+    ASSERT_TRUE(theme->Ready());
+    builtin = WinXP;
+    EXPECT_TRUE(ResolveFileTheme(theme, FromThemeFile, builtin));
+    EXPECT_EQ(builtin, FromThemeFile);
+    EXPECT_FALSE(ResolveFileTheme(theme, MacOS, builtin)); // a built-in style asked for
+    EXPECT_EQ(builtin, MacOS);
 }
 
 TEST_F(ThemesTest, NewComponentsTakeTheStyleOfTheFormsFrame) {

@@ -17,6 +17,7 @@ int RunUiTests(int argc, char** argv) {
 
 int RunUiTests(int argc, char** argv, void (*registerClasses)(TClassRegistry&)) {
     ::testing::InitGoogleTest(&argc, argv);
+    const TComApartment com;
     Application->Initialize();
     if (registerClasses)
         registerClasses(Application->Classes());

@@ -67,6 +67,19 @@ TEST_F(LaunchTest, ToolInABlankFolderStartsAndTheWindowStaysHiddenUntilItEnds) {
     ExpectLauncherUsable();
 }
 
+// A program that sends to the launcher's (hidden) window while a tool runs is answered.
+TEST_F(LaunchTest, MessagesSentWhileAToolRunsAreAnswered) {
+    Install("Editor", ToolCatalogue::VideoEditor.ProgramFile);
+    keys.SetLocation(ToolCatalogue::VideoEditor.FirstId, scratch.Path() + "\\Editor");
+    TEnvironmentScope send("VFC_SEND_SETTING", "1");
+    TRecordingShell shell;
+    ClickAnswering("btnVideoEditor");
+    EXPECT_EQ(log.Kinds(), (std::vector<std::string>{"tool", "watch", "sent"}));
+    ASSERT_EQ(log.Lines("sent").size(), 1u);
+    EXPECT_EQ(log.Lines("sent")[0].at(1), "answered");
+    ExpectLauncherUsable();
+}
+
 TEST_F(LaunchTest, LaunchingLeavesNoHandleOpen) {
     keys.SetLocation(ToolCatalogue::VideoEditor.FirstId, scratch.Folder("Editor"));
     Install("Editor", ToolCatalogue::VideoEditor.ProgramFile);

@@ -119,3 +119,24 @@ TEST_F(LaunchTest, DownloaderThatCannotBeStartedLeavesTheWindowShown) {
     EXPECT_EQ(visibility.Steps(), "");
     ExpectLauncherUsable();
 }
+
+namespace {
+// A box that cannot be shown: MessageBoxA's answer of 0.
+class TUnshownBoxes : public TSystemMessageBoxes {
+public:
+    int Ask(HWND, const std::string&, const std::string&, unsigned) override { return 0; }
+};
+} // namespace
+
+TEST_F(LaunchTest, AnOfferThatCannotBeShownStartsNothing) {
+    TRecordingShell shell;
+    TUnshownBoxes boxes;
+    Application->SetMessageBoxes(&boxes);
+    const auto seen = ClickAnswering("btnAudioRecorder");
+    Application->SetMessageBoxes(nullptr);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(shell.Executed.empty());
+    EXPECT_TRUE(shell.Opened.empty());
+    EXPECT_TRUE(log.Lines().empty());
+    ExpectLauncherUsable();
+}

@@ -3,6 +3,8 @@
 #include "LauncherFixture.h"
 #include "app/ToolCatalogue.h"
 
+#include <oleacc.h>
+
 namespace {
 
 TEST_F(LauncherTest, PointingAtAToolButtonShowsItsText) {
@@ -138,3 +140,68 @@ TEST_F(LauncherTest, TheCloseButtonClosesTheWindowAndEndsTheLoop) {
 }
 
 } // namespace
+
+namespace {
+// What an accessibility client reads of a window through the system's API.
+struct TAccessibleAnswer {
+    HRESULT Result = E_FAIL; // of AccessibleObjectFromWindow
+    std::string Name, Description;
+    long Role = 0;
+};
+
+std::string Narrow(BSTR text) {
+    if (!text)
+        return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(std::max(size - 1, 0)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, result.data(), size, nullptr, nullptr);
+    SysFreeString(text);
+    return result;
+}
+
+TAccessibleAnswer AskAccessibility(HWND window) {
+    IAccessible* object = nullptr;
+    TAccessibleAnswer answer;
+    answer.Result =
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(&object));
+    if (FAILED(answer.Result) || !object)
+        return answer;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &text)))
+        answer.Name = Narrow(text);
+    text = nullptr;
+    if (SUCCEEDED(object->get_accDescription(self, &text)))
+        answer.Description = Narrow(text);
+    VARIANT role{};
+    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4)
+        answer.Role = role.lVal;
+    object->Release();
+    return answer;
+}
+} // namespace
+
+// A screen reader hears each button's name, and for a tool the text that pointing at it
+// shows; no caption is painted for it.
+TEST_F(LauncherTest, ButtonsAnswerScreenReadersWithTheirNamesAndDescriptions) {
+    std::vector<std::string> names;
+    for (const TButtonSpec& spec : StoredButtons()) {
+        const TAccessibleAnswer answer = AskAccessibility(Button(spec.Name)->Handle());
+        ASSERT_HRESULT_SUCCEEDED(answer.Result) << spec.Name;
+        EXPECT_EQ(answer.Role, ROLE_SYSTEM_PUSHBUTTON) << spec.Name;
+        EXPECT_FALSE(answer.Name.empty()) << spec.Name;
+        Button(spec.Name)->Perform(CM_MOUSEENTER);
+        EXPECT_EQ(answer.Description, spec.Text ? form->lblDes()->Caption() : "") << spec.Name;
+        Button(spec.Name)->Perform(CM_MOUSELEAVE);
+        EXPECT_TRUE(Button(spec.Name)->Caption().empty()) << spec.Name;
+        names.push_back(answer.Name);
+    }
+    EXPECT_EQ(AskAccessibility(Button("btnClose")->Handle()).Name, "Close");
+    EXPECT_EQ(AskAccessibility(Button("btnHomepage")->Handle()).Name, "Home page");
+    form->Image1()->Perform(CM_MOUSEENTER); // the welcome text again
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end()) << "names are distinct";
+}

@@ -193,6 +193,24 @@ TEST_F(MouseTest, TheClickFreesTheTimerEvenAfterPressedWasClearedByMoving) {
     EXPECT_FALSE(button->RepeatTimerActive()) << "no repeat events after the click";
 }
 
+// A release counts inside exactly where a move does (the button is 60 x 30).
+TEST_F(MouseTest, ReleasesClickWhereMovesCountAsInside) {
+    AddWatched();
+    struct Case {
+        int X, Y;
+        bool Inside;
+    } cases[] = {{60, 5, true}, {5, 30, true}, {61, 5, false}, {5, 31, false}, {-1, 5, false}};
+    for (const Case& c : cases) {
+        const int before = events.Count("click");
+        button->Perform(CM_MOUSEENTER);
+        button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(5, 5));
+        button->Perform(WM_MOUSEMOVE, MK_LBUTTON, PointToLParam(c.X, c.Y));
+        EXPECT_EQ(button->PointerInside(), c.Inside) << c.X << "," << c.Y;
+        button->Perform(WM_LBUTTONUP, 0, PointToLParam(c.X, c.Y));
+        EXPECT_EQ(events.Count("click") - before, c.Inside ? 1 : 0) << c.X << "," << c.Y;
+    }
+}
+
 TEST_F(MouseTest, TheNotificationsSetAndClearPointerInside) {
     AddWatched();
     button->Perform(CM_MOUSEENTER);

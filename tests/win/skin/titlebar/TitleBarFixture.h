@@ -62,6 +62,7 @@ public:
         Errors.push_back(text);
     }
     void ShowInformation(HWND, const std::string&, const std::string&) override {}
+    int Ask(HWND, const std::string&, const std::string&, unsigned) override { return 0; }
     std::vector<std::string> Errors;
 };
 
