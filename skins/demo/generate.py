@@ -27,7 +27,7 @@ import numpy as np
 from PIL import Image, ImageDraw
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "resources"))
-from style_paint import bmp24, to_bytes  # noqa: E402  the style pictures' BMP writer
+from style_paint import bmp24, ramp, to_bytes  # noqa: E402  shared with the style pictures
 
 HERE = pathlib.Path(__file__).resolve().parent
 PICTURES = HERE / "pictures"
@@ -86,13 +86,6 @@ GLYPH = (250, 244, 255)
 
 def colour(c):
     return np.asarray(c, dtype=np.float64)
-
-
-def ramp(length, stops):
-    positions = [p for p, _ in stops]
-    colours = np.array([c for _, c in stops], dtype=np.float64)
-    t = np.linspace(0.0, 1.0, length) if length > 1 else np.zeros(1)
-    return np.stack([np.interp(t, positions, colours[:, k]) for k in range(3)], axis=1)
 
 
 def mix(a, b, t):
@@ -167,6 +160,17 @@ def plate_band(width):
     return mask
 
 
+def shade_arc(picture, y, x, d, radius):
+    """A pixel at distance d from a rounded corner's centre: key colour outside the arc,
+    outline and rim along it, unchanged inside."""
+    if d > radius:
+        picture[y, x] = KEY
+    elif d > radius - 1.2:
+        picture[y, x] = OUTLINE
+    elif d > radius - 2.2:
+        picture[y, x] = RIM
+
+
 def cut_corner(picture, right, radius):
     """Rounds a top corner: key colour outside the arc, outline and rim along it."""
     height, width, _ = picture.shape
@@ -177,13 +181,7 @@ def cut_corner(picture, right, radius):
             dx = (x + 0.5) - cx
             if (not right and dx > 0) or (right and dx < 0):
                 continue
-            d = math.hypot(dx, (y + 0.5) - cy)
-            if d > radius:
-                picture[y, x] = KEY
-            elif d > radius - 1.2:
-                picture[y, x] = OUTLINE
-            elif d > radius - 2.2:
-                picture[y, x] = RIM
+            shade_arc(picture, y, x, math.hypot(dx, (y + 0.5) - cy), radius)
 
 
 def side_edges(picture, left, right):
@@ -336,13 +334,7 @@ def bottom_piece(width, corner):
             dx = (across + 0.5) - r
             dy = (h - 1 - y + 0.5) - r
             if dx < 0 and dy < 0:
-                d = math.hypot(dx, dy)
-                if d > r:
-                    picture[y, x] = KEY
-                elif d > r - 1.2:
-                    picture[y, x] = OUTLINE
-                elif d > r - 2.2:
-                    picture[y, x] = RIM
+                shade_arc(picture, y, x, math.hypot(dx, dy), r)
     return picture
 
 
