@@ -2,7 +2,27 @@
 // the identification message.
 #include "ButtonFixture.h"
 
+#include "framework/ActnList.h"
+#include "framework/LayoutWriter.h"
+
 namespace {
+
+constexpr char kActionLayout[] = R"(object ActionForm: TForm
+  object Go: TAction
+    Caption = 'Go'
+    Enabled = False
+  end
+  object GoButton: TsuiImageButton
+    Caption = 'stored'
+    Action = Go
+  end
+end
+)";
+
+struct TActionLog {
+    int Executed = 0;
+    void Execute(TObject*) { ++Executed; }
+};
 
 TEST_F(ButtonTest, ConstructorSetsEveryDefault) {
     TsuiImageButton button(nullptr);
@@ -194,6 +214,33 @@ TEST_F(ButtonTest, ANewWindowTextBecomesTheCaption) {
         << "repainted with the caption";
     button->Font()->SetColor(ColorOf(0x0000FF)); // a font change repaints too
     EXPECT_GT(ScreenPixels(*button).CountOf(0x0000FF), 0);
+}
+
+TEST_F(ButtonTest, AStoredActionLinksTheButtonWhichFollowsAndExecutesIt) {
+    auto* stored = new TForm(Application);
+    stored->ReadLayoutText(kActionLayout, "action.layout");
+    auto* action = As<TAction>(stored->FindComponent("Go"));
+    auto* button = As<TsuiImageButton>(stored->FindComponent("GoButton"));
+    ASSERT_NE(action, nullptr);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Action(), action);
+    EXPECT_EQ(button->Caption(), "Go") << "the action's caption wins over the stored one";
+    EXPECT_FALSE(button->Enabled());
+    EXPECT_NE(WriteLayout(*stored).find("Action = Go"), std::string::npos);
+
+    TActionLog log;
+    action->OnExecute = TNotifyEvent::Bind<&TActionLog::Execute>(&log);
+    action->SetEnabled(true);
+    action->SetCaption("Stop");
+    EXPECT_TRUE(button->Enabled());
+    EXPECT_EQ(button->Caption(), "Stop");
+    button->Click();
+    EXPECT_EQ(log.Executed, 1);
+
+    action->Free();
+    EXPECT_EQ(button->Action(), nullptr) << "a freed action unlinks";
+    button->Click();
+    stored->Free();
 }
 
 TEST_F(ButtonTest, AnswersTheIdentificationMessage) {
