@@ -3,6 +3,16 @@
 
 #include <algorithm>
 
+VFC_DESCRIBE(TActionList) {
+    (void)b;
+}
+
+TActionList::~TActionList() {
+    Destroying();
+    for (TAction* a : actions_)
+        a->list_ = nullptr;
+}
+
 VFC_DESCRIBE(TAction) {
     b.Property("Caption", &TAction::Caption, &TAction::SetCaption);
     b.Property("Enabled", &TAction::Enabled, &TAction::SetEnabled).WithDefault(true);
@@ -15,6 +25,7 @@ TAction::TAction(TComponent* owner) : TComponent(owner) {}
 
 TAction::~TAction() {
     Destroying();
+    SetActionList(nullptr);
     // The controls learn of the end through their free notification and drop the link.
 }
 
@@ -44,6 +55,25 @@ void TAction::SetChecked(bool checked) {
         return;
     checked_ = checked;
     Changed();
+}
+
+void TAction::SetActionList(TActionList* list) {
+    if (list == list_)
+        return;
+    if (list_)
+        std::erase(list_->actions_, this);
+    list_ = list;
+    if (list)
+        list->actions_.push_back(this);
+}
+
+void TAction::SetParentComponent(TComponent* parent) {
+    if (auto* list = As<TActionList>(parent))
+        SetActionList(list);
+}
+
+TComponent* TAction::GetParentComponent() const {
+    return list_;
 }
 
 bool TAction::Execute() {
@@ -79,5 +109,6 @@ void TAction::Changed() {
 }
 
 void RegisterActionClasses(TClassRegistry& registry) {
+    registry.Register(TActionList::StaticClass());
     registry.Register(TAction::StaticClass());
 }

@@ -1,6 +1,6 @@
 // Actions: one command with a caption and an enabled, visible and checked state, shared by the
 // controls that link to it through their Action property. Linked controls follow its changes;
-// their clicks execute it.
+// their clicks execute it. An action list groups actions; stored layouts keep them inside it.
 #pragma once
 
 #include "framework/Classes.h"
@@ -10,6 +10,7 @@
 #include <vector>
 
 class TControl;
+class TActionList;
 
 class TAction : public TComponent {
     VFC_CLASS(TAction, TComponent)
@@ -29,6 +30,12 @@ class TAction : public TComponent {
     // Runs OnExecute with the action as sender; false when disabled or without a handler.
     virtual bool Execute();
 
+    // The list the action belongs to, or none; not owned (the form owns both).
+    TActionList* ActionList() const { return list_; }
+    void SetActionList(TActionList* list);
+    void SetParentComponent(TComponent* parent) override;
+    TComponent* GetParentComponent() const override;
+
     // The controls linked to this action (kept by TControl::SetAction).
     int ClientCount() const { return static_cast<int>(clients_.size()); }
     void AddClient(TControl* control);
@@ -38,6 +45,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    friend class TActionList;
     // Tells every linked control.
     void Changed();
 
@@ -46,6 +54,20 @@ private:
     bool visible_ = true;
     bool checked_ = false;
     std::vector<TControl*> clients_;
+    TActionList* list_ = nullptr;
+};
+
+class TActionList : public TComponent {
+    VFC_CLASS(TActionList, TComponent)
+    explicit TActionList(TComponent* owner) : TComponent(owner) {}
+    ~TActionList() override;
+
+    int ActionCount() const { return static_cast<int>(actions_.size()); }
+    TAction* Actions(int index) const { return actions_.at(index); }
+
+private:
+    friend class TAction;
+    std::vector<TAction*> actions_;
 };
 
 // Makes the action classes known to stored layouts.

@@ -3,6 +3,7 @@
 #include "FrameworkFixture.h"
 
 #include "framework/ActnList.h"
+#include "framework/LayoutWriter.h"
 
 namespace {
 
@@ -93,6 +94,35 @@ TEST_F(ActionTest, EitherSideMayBeFreedFirst) {
     EXPECT_EQ(first->Action(), nullptr);
     first->Click(); // nothing to execute any more
     EXPECT_TRUE(log.Entries.empty());
+}
+
+TEST_F(ActionTest, StoredLayoutsKeepActionsInsideTheirList) {
+    constexpr char kLayout[] = R"(object Stored: TForm
+  object Actions: TActionList
+    object Open: TAction
+      Caption = 'Open'
+      Checked = True
+    end
+  end
+end
+)";
+    std::string written;
+    for (int round = 0; round < 2; ++round) {
+        auto* stored = new TForm(Application);
+        stored->ReadLayoutText(round == 0 ? std::string(kLayout) : written, "actions.layout");
+        auto* list = As<TActionList>(stored->FindComponent("Actions"));
+        auto* open = As<TAction>(stored->FindComponent("Open"));
+        ASSERT_NE(list, nullptr) << round;
+        ASSERT_NE(open, nullptr) << round;
+        EXPECT_EQ(open->ActionList(), list) << round;
+        ASSERT_EQ(list->ActionCount(), 1) << round;
+        EXPECT_EQ(list->Actions(0), open) << round;
+        EXPECT_TRUE(open->Checked()) << round;
+        written = WriteLayout(*stored);
+        list->Free();
+        EXPECT_EQ(open->ActionList(), nullptr) << "a freed list lets its actions go";
+        stored->Free();
+    }
 }
 
 TEST_F(ActionTest, StoredLayoutsKnowTheActionClass) {
