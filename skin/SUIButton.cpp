@@ -7,7 +7,7 @@
 namespace {
 constexpr int kDefaultWidth = 75;
 constexpr int kDefaultHeight = 25;
-// The blank picture a button shows when its picture cannot be read.
+// The blank picture a button shows when its picture cannot be drawn.
 constexpr int kUnreadablePictureWidth = 74;
 constexpr int kUnreadablePictureHeight = 21;
 
