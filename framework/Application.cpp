@@ -1,4 +1,5 @@
 // The application object: message loop, key routing, error report, pointer tracking.
+#include "framework/ActnList.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 
@@ -42,6 +43,7 @@ void TApplication::Initialize() {
     for (const TClassInfo* info : {&TForm::StaticClass(), &TApplicationEvents::StaticClass()})
         classes_.Register(*info);
     RegisterMenuClasses(classes_);
+    RegisterActionClasses(classes_);
 }
 
 void TApplication::AdoptForm(TCustomForm* form, bool readLayout) {

@@ -1,6 +1,8 @@
 // TControl: geometry, state, properties, mouse handling shared by all controls.
+#include "framework/ActnList.h"
 #include "framework/Controls.h"
 #include "framework/Forms.h"
+#include "framework/Menus.h"
 
 #include <algorithm>
 
@@ -81,6 +83,7 @@ VFC_DESCRIBE(TControl) {
     b.Property("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode)
         .WithDefault(true);
     b.Property("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
+    b.Property("Action", &TControl::Action, &TControl::SetAction);
     b.Field("OnClick", &TControl::OnClick);
     b.Field("OnMouseDown", &TControl::OnMouseDown);
     b.Field("OnMouseMove", &TControl::OnMouseMove);
@@ -98,6 +101,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 
 TControl::~TControl() {
     Destroying();
+    SetAction(nullptr);
     Application->ControlDestroyed(this);
     if (parent_)
         parent_->RemoveControl(this);
@@ -141,11 +145,16 @@ void TControl::WndProc(TMessage& m) {
         }
         return;
     case CM_PARENTCOLORCHANGED:
+        // Through SetColor, so that a windowed control passes the colour on to its children.
         if (parentColor_ && parent_) {
-            color_ = parent_->Color();
-            Invalidate();
+            SetColor(parent_->Color());
+            parentColor_ = true; // SetColor clears it
         }
         return;
+    case WM_CONTEXTMENU:
+        if (ContextPopup(m))
+            return;
+        break;
     case CM_ENABLEDCHANGED:
     case CM_COLORCHANGED:
     case CM_TEXTCHANGED:
@@ -254,7 +263,10 @@ void TControl::MouseLeft() {
     OnMouseLeave(this);
 }
 void TControl::Click() {
-    OnClick(this);
+    if (!OnClick && action_)
+        action_->Execute();
+    else
+        OnClick(this);
 }
 void TControl::DblClick() {
     OnDblClick(this);
@@ -378,10 +390,8 @@ void TControl::SetColor(TColor color) {
 
 void TControl::SetParentColor(bool v) {
     parentColor_ = v;
-    if (v && parent_) {
-        color_ = parent_->Color();
-        Invalidate();
-    }
+    if (v)
+        Perform(CM_PARENTCOLORCHANGED);
 }
 
 void TControl::SetParentFont(bool v) {
@@ -423,10 +433,45 @@ void TControl::SetPopupMenu(TComponent* menu) {
         menu->FreeNotification(this);
 }
 
+void TControl::SetAction(TAction* action) {
+    if (action == action_)
+        return;
+    if (action_) {
+        action_->RemoveClient(this);
+        action_->RemoveFreeNotification(this);
+    }
+    action_ = action;
+    if (action) {
+        action->AddClient(this);
+        action->FreeNotification(this);
+        ActionChange(*action);
+    }
+}
+
+void TControl::ActionChange(const TAction& action) {
+    SetCaption(action.Caption());
+    SetEnabled(action.Enabled());
+    SetVisible(action.Visible());
+}
+
+bool TControl::ContextPopup(TMessage& m) {
+    auto* menu = As<TPopupMenu>(popupMenu_);
+    if (!menu)
+        return false;
+    TPoint at{MessageX(m), MessageY(m)};
+    if (at.X == -1 && at.Y == -1) // from the keyboard
+        at = ClientToScreen({0, 0});
+    menu->Popup(at.X, at.Y);
+    m.Result = 1;
+    return true;
+}
+
 void TControl::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
     if (operation == opRemove && component == popupMenu_)
         popupMenu_ = nullptr;
+    if (operation == opRemove && component == action_)
+        action_ = nullptr;
 }
 
 void TControl::Loaded() {

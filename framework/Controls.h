@@ -21,6 +21,7 @@
 class TWinControl;
 class TCustomForm;
 class TControl;
+class TAction;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
@@ -180,10 +181,21 @@ class TControl : public TComponent {
     virtual void DblClick();
 
     // Properties stored by layouts but owned by other parts of the framework (menus).
+    // A popup menu (TPopupMenu) is shown by the context-menu request (WM_CONTEXTMENU).
     TComponent* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TComponent* menu);
+    // The linked action, not owned: the control takes its caption, enabled and visible state
+    // whenever it changes, and a click without an OnClick of its own executes it.
+    TAction* Action() const { return action_; }
+    void SetAction(TAction* action);
 
 protected:
+    friend class TAction;
+    // The linked action was linked or changed.
+    virtual void ActionChange(const TAction& action);
+    // WM_CONTEXTMENU: shows the popup menu at the screen point of the message, or at the
+    // control's top-left corner for the keyboard's (-1, -1). False when there is no menu.
+    bool ContextPopup(TMessage& message);
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
@@ -229,6 +241,7 @@ private:
     uint32_t controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     std::unique_ptr<TFont> font_;
     TComponent* popupMenu_ = nullptr;
+    TAction* action_ = nullptr;
 };
 
 // Parameters for creating a control's window; CreateParams fills them in.
@@ -270,6 +283,8 @@ class TWinControl : public TControl {
     TControl* ControlAtPos(TPoint p, bool allowDisabled = false, bool allowWindowed = true) const;
     // Sends a message to every child until one answers with a non-zero result.
     void Broadcast(TMessage& message);
+    // Sends a notification to every child (CM_PARENTCOLORCHANGED and the like).
+    void NotifyControls(UINT msg);
 
     // Focus and tab order
     int TabOrder() const;

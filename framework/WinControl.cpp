@@ -17,6 +17,17 @@ thread_local TWinControl* creatingControl = nullptr;
 bool IsMouseMessage(UINT msg) {
     return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST;
 }
+// The context-menu key goes up, or Shift+F10 goes down: the keyboard's context-menu request.
+// The framework makes the request itself and keeps these keys from the default procedure,
+// which on some systems makes it too.
+bool IsContextMenuKey(UINT msg, WORD key, TShiftState shift) {
+    if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN)
+        return key == VK_F10 && shift.Contains(ssShift) && !shift.Contains(ssAlt) &&
+               !shift.Contains(ssCtrl);
+    return key == VK_APPS;
+}
+constexpr LPARAM kKeyboardContextMenu = -1;
+
 bool IsButtonDown(UINT msg) {
     return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
            msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
@@ -237,18 +248,28 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         WORD key = static_cast<WORD>(m.WParam);
-        bool handled = DoKeyDown(key, KeyboardShiftState());
+        const TShiftState shift = KeyboardShiftState();
+        bool handled = DoKeyDown(key, shift);
         m.WParam = key;
-        if (!handled)
+        if (handled || key == VK_APPS)
+            return;
+        if (IsContextMenuKey(m.Msg, key, shift))
+            Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(handle_), kKeyboardContextMenu);
+        else
             DefaultHandler(m);
         return;
     }
     case WM_KEYUP:
     case WM_SYSKEYUP: {
         WORD key = static_cast<WORD>(m.WParam);
-        bool handled = DoKeyUp(key, KeyboardShiftState());
+        const TShiftState shift = KeyboardShiftState();
+        bool handled = DoKeyUp(key, shift);
         m.WParam = key;
-        if (!handled)
+        if (handled)
+            return;
+        if (IsContextMenuKey(m.Msg, key, shift))
+            Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(handle_), kKeyboardContextMenu);
+        else
             DefaultHandler(m);
         return;
     }
@@ -309,6 +330,29 @@ void TWinControl::WndProc(TMessage& m) {
         }
         DefaultHandler(m);
         return;
+    case CM_COLORCHANGED:
+        TControl::WndProc(m);
+        NotifyControls(CM_PARENTCOLORCHANGED);
+        return;
+    case CM_FONTCHANGED:
+        TControl::WndProc(m);
+        NotifyControls(CM_PARENTFONTCHANGED);
+        return;
+    case WM_CONTEXTMENU:
+        // A non-windowed child under the pointer has the first say when the request is this
+        // window's own; without a menu of this control's, Windows passes it on to the parent.
+        if (reinterpret_cast<HWND>(m.WParam) == handle_ &&
+            (MessageX(m) != -1 || MessageY(m) != -1)) {
+            const TPoint at = ScreenToClient({MessageX(m), MessageY(m)});
+            if (TControl* child = ControlAtPos(at, false, false);
+                child && child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam) != 0) {
+                m.Result = 1;
+                return;
+            }
+        }
+        if (!ContextPopup(m))
+            DefaultHandler(m);
+        return;
     case WM_CANCELMODE:
         DefaultHandler(m);
         Application->SetCaptureControl(nullptr);
@@ -357,6 +401,8 @@ void TWinControl::WndProc(TMessage& m) {
             forwarded.LParam = PointToLParam(at.X - target->Left(), at.Y - target->Top());
             target->WindowProc(forwarded);
             m.Result = forwarded.Result;
+            if (m.Msg == WM_RBUTTONUP)
+                DefaultHandler(m); // Windows turns the right release into WM_CONTEXTMENU
             return;
         }
         if (IsButtonDown(m.Msg) || m.Msg == WM_MOUSEMOVE || m.Msg == WM_LBUTTONUP ||
@@ -489,7 +535,7 @@ void TWinControl::InsertControl(TControl* control) {
         control->parentFont_ = true;
     }
     if (control->parentColor_)
-        control->color_ = Color();
+        control->Perform(CM_PARENTCOLORCHANGED);
     if (control->parentShowHint_)
         control->showHint_ = ShowHint();
     control->Invalidate();
@@ -534,6 +580,12 @@ void TWinControl::Broadcast(TMessage& m) {
         if (m.Result != 0)
             return;
     }
+}
+
+void TWinControl::NotifyControls(UINT msg) {
+    const std::vector<TControl*> snapshot = controls_;
+    for (TControl* c : snapshot)
+        c->Perform(msg);
 }
 
 int TWinControl::TabOrder() const {

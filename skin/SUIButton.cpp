@@ -7,7 +7,7 @@
 namespace {
 constexpr int kDefaultWidth = 75;
 constexpr int kDefaultHeight = 25;
-// The blank picture a button shows when its picture cannot be read.
+// The blank picture a button shows when its picture cannot be drawn.
 constexpr int kUnreadablePictureWidth = 74;
 constexpr int kUnreadablePictureHeight = 21;
 
@@ -210,6 +210,7 @@ void TsuiCustomButton::WndProc(TMessage& m) {
             return;
         LeaveState();
         OnMouseExit(this);
+        TCustomControl::WndProc(m); // the framework's OnMouseLeave
         return;
     case CM_CANCELMODE:
         TCustomControl::WndProc(m);
@@ -424,16 +425,27 @@ void TsuiImageButton::SizeToPicture() {
     SetWidth(g->Width());
 }
 
-void TsuiImageButton::CopyInto(TBitmap& picture, const TPicture* source) {
-    const TGraphic* g = source->Graphic();
+void TsuiImageButton::CopyInto(TBitmap& picture, const TPicture* source) const {
+    TGraphic* g = source->Graphic();
     if (!g || g->Empty()) {
         picture.Assign(nullptr);
         return;
     }
-    const auto* bitmap = As<TBitmap>(g);
-    if (!bitmap)
-        throw EPropertyError(std::string("cannot show a ") + g->ClassName() + " as a bitmap");
-    picture.Assign(bitmap);
+    if (const auto* bitmap = As<TBitmap>(g)) {
+        picture.Assign(bitmap);
+        return;
+    }
+    // Any other graphic (a JPEG image, an icon) is drawn into a bitmap of its size over the
+    // button's colour, which then shows where the graphic is transparent.
+    const TRect area = Rect(0, 0, g->Width(), g->Height());
+    picture.Assign(nullptr);
+    picture.SetPixelFormat(pf24bit);
+    picture.SetSize(area.Width(), area.Height());
+    TCanvas& canvas = *picture.Canvas();
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Brush()->SetColor(Color());
+    canvas.FillRect(area);
+    g->Draw(canvas, area);
 }
 
 const TPicture* TsuiImageButton::OrNormal(int index) const {

@@ -126,8 +126,9 @@ protected:
 
 private:
     void SetPicture(int index, TPicture* picture);
-    // Copies the picture's graphic, or leaves `picture` empty when it holds none.
-    static void CopyInto(TBitmap& picture, const TPicture* source);
+    // Copies the picture's graphic as a bitmap, or leaves `picture` empty when it holds none.
+    // Raises when the graphic cannot be drawn.
+    void CopyInto(TBitmap& picture, const TPicture* source) const;
     const TPicture* OrNormal(int index) const;
 
     std::unique_ptr<TPicture> pictures_[4];

@@ -39,6 +39,7 @@ struct TButtonEventLog {
     void Click(TObject*) { Entries.push_back("click"); }
     void Enter(TObject*) { Entries.push_back("enter"); }
     void Exit(TObject*) { Entries.push_back("exit"); }
+    void Leave(TObject*) { Entries.push_back("leave"); }
     void Repeat(TObject*) {
         Entries.push_back("repeat");
         RepeatTimes.push_back(GetTickCount64());

@@ -227,6 +227,16 @@ TEST_F(MouseTest, TheNotificationsSetAndClearPointerInside) {
     EXPECT_EQ(events.Count("enter"), 1);
 }
 
+TEST_F(MouseTest, PointerLeftFiresOnMouseExitAndThenTheFrameworksOnMouseLeave) {
+    AddWatched();
+    button->OnMouseLeave = TNotifyEvent::Bind<&TButtonEventLog::Leave>(&events);
+    button->Perform(CM_MOUSEENTER);
+    button->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(events.Entries, (std::vector<std::string>{"enter", "exit", "leave"}));
+    button->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(form)); // about another control
+    EXPECT_EQ(events.Count("leave"), 1);
+}
+
 TEST_F(MouseTest, RealCursorMovesEnterAndLeaveTheButton) {
     AddWatched();
     MoveCursorOver(*form, 300, 200);

@@ -1,9 +1,34 @@
-// What a paint shows: the state picture by priority, fallbacks, the blank for pictures that are
-// not bitmaps, transparency over the parent's background, stretching, the focus frame and the
-// caption.
+// What a paint shows: the state picture by priority, fallbacks, pictures of every graphic
+// kind and the blank for one that cannot be drawn, the parent's colour and font as they change,
+// transparency over the parent's background, stretching, the focus frame and the caption.
 #include "ButtonFixture.h"
 
+#include <cstdlib>
+
 namespace {
+
+// A graphic that cannot be drawn.
+class TUndrawableGraphic : public TGraphic {
+    VFC_CLASS(TUndrawableGraphic, TGraphic)
+    TUndrawableGraphic() = default;
+    int Width() const override { return 30; }
+    int Height() const override { return 10; }
+    void Draw(TCanvas&, const TRect&) override { throw EGraphicsError("cannot draw"); }
+    void LoadFromMemory(const uint8_t*, size_t) override {}
+    void Assign(const TPersistent*) override {}
+};
+VFC_DESCRIBE(TUndrawableGraphic) {
+    (void)b;
+}
+
+bool Near(uint32_t actual, uint32_t expected) {
+    constexpr int kJpegTolerance = 40;
+    for (int shift = 0; shift < 24; shift += 8)
+        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) -
+                     static_cast<int>((expected >> shift) & 0xFF)) > kJpegTolerance)
+            return false;
+    return true;
+}
 
 // The bounding box of the pixels that differ from `background`.
 TRect InkBox(const TPixels& p, uint32_t background) {
@@ -83,11 +108,12 @@ TEST_F(ButtonTest, WithoutANormalPictureOnlyTheBackgroundIsPainted) {
     button->Perform(CM_CANCELMODE);
 }
 
-TEST_F(ButtonTest, APictureThatIsNotABitmapGivesABlankOf74By21) {
+TEST_F(ButtonTest, APictureThatCannotBeDrawnGivesABlankOf74By21) {
     TsuiImageButton* button = AddButton(20, 20, 100, 40);
     TPicture picture;
-    picture.Icon()->SetHandle(TOwnedIconHandle(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION))));
-    ASSERT_FALSE(picture.Icon()->Empty());
+    const TUndrawableGraphic undrawable;
+    picture.SetGraphic(&undrawable);
+    ASSERT_NE(picture.Graphic(), nullptr);
     std::vector<std::string> reports;
     Application->OnException = [&](const std::string& text) { reports.push_back(text); };
     button->SetPicNormal(&picture);
@@ -97,6 +123,49 @@ TEST_F(ButtonTest, APictureThatIsNotABitmapGivesABlankOf74By21) {
     EXPECT_EQ(painted.CountOtherThan(kFormRgb, Rect(0, 21, 100, 40)), 0);
     PumpPending();
     EXPECT_TRUE(reports.empty()) << "no error reaches the user";
+}
+
+TEST_F(ButtonTest, JpegAndIconPicturesSizeTheButtonAndShowTheirOwnColours) {
+    // The pictures of the graphics tests: quadrants of red, green, blue and white; an icon
+    // whose largest image is blue.
+    const struct {
+        const char* File;
+        int Size;
+        std::vector<std::pair<TPoint, uint32_t>> Samples;
+    } cases[] = {
+        {"quadrants.jpg",
+         16,
+         {{{3, 3}, 0xFF0000}, {{12, 3}, 0x00FF00}, {{3, 12}, 0x0000FF}, {{12, 12}, 0xFFFFFF}}},
+        {"twosizes.ico", 32, {{{2, 2}, 0x0000FF}, {{29, 29}, 0x0000FF}}},
+    };
+    for (const auto& c : cases) {
+        TsuiImageButton* button = AddButton(20, 20, 100, 40);
+        button->SetAutoSize(true);
+        TPicture picture;
+        picture.LoadFromFile(std::string(VFC_GRAPHICS_FIXTURES) + "/" + c.File);
+        button->SetPicNormal(&picture);
+        EXPECT_EQ(button->Width(), c.Size) << c.File;
+        EXPECT_EQ(button->Height(), c.Size) << c.File;
+        for (const TPixels& p : {RenderControl(*button), ScreenPixels(*button)})
+            for (const auto& [at, rgb] : c.Samples)
+                EXPECT_PRED2(Near, p.At(at.X, at.Y), rgb)
+                    << c.File << " at " << at.X << "," << at.Y;
+        button->Free();
+    }
+}
+
+TEST_F(ButtonTest, TheFormsNewColourAndFontReachTheButton) {
+    TsuiImageButton* button = AddButton(20, 20, 80, 40);
+    button->SetCaption("WW");
+    constexpr uint32_t kNewFormRgb = 0x4080A0;
+    constexpr uint32_t kCaptionRgb = 0xE01010;
+    form->SetColor(ColorOf(kNewFormRgb));
+    form->Font()->SetColor(ColorOf(kCaptionRgb));
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(*button).At(2, 2) == kNewFormRgb; }))
+        << "repainted on the new background";
+    const TPixels painted = RenderControl(*button);
+    EXPECT_GT(painted.CountOf(kCaptionRgb), 0) << "the caption takes the form's font";
+    form->Font()->SetColor(clWindowText);
 }
 
 // A form with a picture behind a button: the picture is a gradient so every position differs.

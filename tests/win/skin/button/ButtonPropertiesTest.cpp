@@ -1,8 +1,27 @@
-// Constructor defaults, stored properties by name and their effects, sizing to the picture and
-// the identification message.
+// Constructor defaults, stored properties by name and their effects, sizing to the picture, a
+// stored action and the identification message.
 #include "ButtonFixture.h"
 
+#include "framework/ActnList.h"
+#include "framework/LayoutWriter.h"
+
 namespace {
+
+constexpr char kActionLayout[] = R"(object ActionForm: TForm
+  object Go: TAction
+    Caption = 'Go'
+  end
+  object GoButton: TsuiImageButton
+    Caption = 'stored'
+    Action = Go
+  end
+end
+)";
+
+struct TExecuteCounter {
+    int Count = 0;
+    void Counted(TObject*) { ++Count; }
+};
 
 TEST_F(ButtonTest, ConstructorSetsEveryDefault) {
     TsuiImageButton button(nullptr);
@@ -194,6 +213,26 @@ TEST_F(ButtonTest, ANewWindowTextBecomesTheCaption) {
         << "repainted with the caption";
     button->Font()->SetColor(ColorOf(0x0000FF)); // a font change repaints too
     EXPECT_GT(ScreenPixels(*button).CountOf(0x0000FF), 0);
+}
+
+TEST_F(ButtonTest, AStoredActionLinksTheButtonWhichTakesItsCaptionAndClicksIt) {
+    auto* stored = new TForm(Application);
+    stored->ReadLayoutText(kActionLayout, "action.layout");
+    auto* action = As<TAction>(stored->FindComponent("Go"));
+    auto* button = As<TsuiImageButton>(stored->FindComponent("GoButton"));
+    ASSERT_TRUE(action && button);
+    EXPECT_EQ(button->Action(), action);
+    EXPECT_EQ(button->Caption(), "Go") << "the action's caption wins over the stored one";
+    EXPECT_NE(WriteLayout(*stored).find("Action = Go"), std::string::npos);
+    action->SetCaption("Stop");
+    EXPECT_EQ(button->Caption(), "Stop");
+    TExecuteCounter executed;
+    action->OnExecute = TNotifyEvent::Bind<&TExecuteCounter::Counted>(&executed);
+    button->Click();
+    EXPECT_EQ(executed.Count, 1) << "a click without OnClick executes the action";
+    action->Free();
+    EXPECT_EQ(button->Action(), nullptr) << "a freed action unlinks";
+    stored->Free();
 }
 
 TEST_F(ButtonTest, AnswersTheIdentificationMessage) {
