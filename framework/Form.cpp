@@ -344,8 +344,11 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
     case WM_COMMAND:
-        // Owner-drawn items and commands of the form's menus go to the menu they belong to.
-        if (m.Msg == WM_COMMAND ? HIWORD(m.WParam) == 0 && m.LParam == 0 : m.WParam == 0)
+    case WM_MENUCHAR:
+        // Owner-drawn items, typed characters and commands of the form's menus go to the menu
+        // they belong to.
+        if (m.Msg == WM_MENUCHAR ||
+            (m.Msg == WM_COMMAND ? HIWORD(m.WParam) == 0 && m.LParam == 0 : m.WParam == 0))
             for (int i = 0; i < ComponentCount(); ++i)
                 if (auto* menu = As<TMenu>(Components(i)); menu && menu->DispatchMenuMessage(m))
                     return;

@@ -1,6 +1,8 @@
 // Menu items, menus, the Windows menus built from them and the dispatch of owner drawing.
 #include "framework/Menus.h"
 
+#include "framework/Accelerators.h"
+
 #include "framework/CanvasScope.h"
 #include "framework/Forms.h"
 #include "framework/WindowClass.h"
@@ -470,6 +472,32 @@ TMenuItem* TMenu::FindItemByData(ULONG_PTR data) const {
                       [data](TMenuItem* i) { return reinterpret_cast<ULONG_PTR>(i) == data; });
 }
 
+// Windows cannot see the captions of owner-drawn items, so it asks for the item of a typed
+// character: the enabled item of this menu whose accelerator it is runs when it is the only
+// one; among several the first is highlighted.
+bool TMenu::AnswerMenuChar(TMessage& m) const {
+    auto* menu = reinterpret_cast<HMENU>(m.LParam);
+    const char typed = static_cast<char>(LOWORD(m.WParam));
+    const int count = menu ? GetMenuItemCount(menu) : 0;
+    int first = -1, matches = 0;
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info))
+            continue;
+        const TMenuItem* item = FindItemByData(info.dwItemData);
+        if (!item || !item->Enabled() || !IsAcceleratorOf(typed, item->Caption()))
+            continue;
+        if (matches++ == 0)
+            first = position;
+    }
+    if (matches == 0)
+        return false;
+    m.Result = MAKELRESULT(first, matches == 1 ? MNC_EXECUTE : MNC_SELECT);
+    return true;
+}
+
 bool TMenu::DispatchMenuMessage(TMessage& m) {
     switch (m.Msg) {
     case WM_MEASUREITEM: {
@@ -505,6 +533,8 @@ bool TMenu::DispatchMenuMessage(TMessage& m) {
         m.Result = TRUE;
         return true;
     }
+    case WM_MENUCHAR:
+        return AnswerMenuChar(m);
     case WM_COMMAND: {
         if (m.LParam != 0 || HIWORD(m.WParam) != 0)
             return false;

@@ -155,8 +155,9 @@ class TMenu : public TComponent {
     bool HandleAllocated() const { return static_cast<bool>(handle_); }
 
     // Measuring and drawing of this menu's owner-drawn items (WM_MEASUREITEM, WM_DRAWITEM of
-    // ODT_MENU) and its commands (WM_COMMAND from a menu). False for anything else, items of
-    // other menus included: itemData is only compared with this menu's items, never followed.
+    // ODT_MENU), the items of typed characters (WM_MENUCHAR) and its commands (WM_COMMAND from
+    // a menu). False for anything else, items of other menus included: itemData is only
+    // compared with this menu's items, never followed.
     bool DispatchMenuMessage(TMessage& message);
     TMenuItem* FindItemByCommand(UINT command) const;
     TMenuItem* FindItemByData(ULONG_PTR data) const;
@@ -172,6 +173,8 @@ protected:
 
 private:
     friend class TMenuItem;
+    bool AnswerMenuChar(TMessage& message) const;
+
     std::unique_ptr<TMenuItem> items_;
     TCustomImageList* images_ = nullptr;
     bool ownerDraw_ = false;

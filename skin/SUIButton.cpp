@@ -1,5 +1,7 @@
 #include "skin/SUIButton.h"
 
+#include "framework/Accelerators.h"
+
 #include "framework/Forms.h"
 
 #include <cctype>
@@ -24,20 +26,6 @@ std::string TrimmedCaption(const std::string& s) {
     return s.substr(first, last - first);
 }
 
-// The accelerator of a caption is the character after a single ampersand ("&&" is a literal).
-bool IsAccelerator(char ch, const std::string& caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return std::toupper(static_cast<unsigned char>(caption[i + 1])) ==
-               std::toupper(static_cast<unsigned char>(ch));
-    }
-    return false;
-}
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -163,7 +151,7 @@ bool TsuiCustomButton::HandleDialogChar(TMessage& m) {
     const bool altHeld = GetKeyState(VK_MENU) < 0 || (HIWORD(m.LParam) & KF_ALTDOWN) != 0;
     HWND focus = GetFocus();
     const bool focusIsPictureButton = focus && SendMessageA(focus, SUIM_ISIMAGEBUTTON, 0, 0) == 1;
-    if (IsAccelerator(ch, Caption()) && (altHeld || focusIsPictureButton) && Parent() &&
+    if (IsAcceleratorOf(ch, Caption()) && (altHeld || focusIsPictureButton) && Parent() &&
         Parent()->Enabled() && Enabled() && Visible()) {
         Click();
         return true;

@@ -161,6 +161,39 @@ TEST(MenuDispatch, ForeignItemDataIsNeverFollowedAndCommandsClick) {
     EXPECT_EQ(clicks.count, 1);
 }
 
+// Owner-drawn captions are invisible to Windows: the menu answers which item a typed
+// character belongs to.
+TEST(MenuDispatch, TypedCharactersFindTheEnabledItemOfTheirAccelerator) {
+    TComponent owner(nullptr);
+    TPopupMenu menu(&owner);
+    for (const char* caption : {"&Open", "C&opy", "&Save", "&Delete", "Fish && &Chips", "&Close"})
+        NewItem(&owner, caption, menu.Items());
+    menu.Items()->Items(3)->SetEnabled(false);
+    menu.SetOwnerDraw(true);
+    const HMENU handle = menu.Handle();
+    struct Case {
+        char Typed;
+        LRESULT Expected; // 0: not answered
+    } cases[] = {
+        {'s', MAKELRESULT(2, MNC_EXECUTE)},
+        {'S', MAKELRESULT(2, MNC_EXECUTE)},
+        {'o', MAKELRESULT(0, MNC_SELECT)},
+        {'d', 0}, // disabled
+        {'&', 0},
+        {'c', MAKELRESULT(4, MNC_SELECT)}, // "&&" is literal
+        {'x', 0},
+    };
+    for (const Case& c : cases) {
+        TMessage m{WM_MENUCHAR, MAKEWPARAM(c.Typed, MF_POPUP), reinterpret_cast<LPARAM>(handle), 0};
+        EXPECT_EQ(menu.DispatchMenuMessage(m) ? m.Result : 0, c.Expected) << c.Typed;
+    }
+    TPopupMenu other(&owner);
+    NewItem(&owner, "&Save", other.Items());
+    TMessage foreign{WM_MENUCHAR, MAKEWPARAM('s', MF_POPUP),
+                     reinterpret_cast<LPARAM>(other.Handle()), 0};
+    EXPECT_FALSE(menu.DispatchMenuMessage(foreign)) << "items of another menu";
+}
+
 class TLayoutMenuForm : public TForm {
     VFC_CLASS(TLayoutMenuForm, TForm)
     explicit TLayoutMenuForm(TComponent* owner) : TForm(owner) {}
