@@ -40,7 +40,12 @@ public:
         }
         if (other == this)
             return;
-        values_ = static_cast<const TGraphicsTool*>(other)->values_;
+        const Values& values = static_cast<const TGraphicsTool*>(other)->values_;
+        if (values == values_) { // the GDI object stays; the owner is still told
+            TGraphicsObject::Changed();
+            return;
+        }
+        values_ = values;
         Changed();
     }
 
@@ -87,6 +92,7 @@ struct TFontValues {
     TColor Color = clWindowText;
     TFontStyles Style;
     int Charset = DEFAULT_CHARSET;
+    bool operator==(const TFontValues&) const = default;
 };
 
 class TFont : public TGraphicsTool<TFont, TFontValues, TOwnedFontHandle> {
@@ -154,6 +160,7 @@ struct TPenValues {
     int Width = 1;
     TPenStyle Style = psSolid;
     TPenMode Mode = pmCopy;
+    bool operator==(const TPenValues&) const = default;
 };
 
 class TPen : public TGraphicsTool<TPen, TPenValues, TOwnedPenHandle> {
@@ -194,6 +201,7 @@ template <> const TEnumInfo& EnumInfoOf<TBrushStyle>();
 struct TBrushValues {
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
+    bool operator==(const TBrushValues&) const = default;
 };
 
 class TBrush : public TGraphicsTool<TBrush, TBrushValues, TOwnedBrushHandle> {

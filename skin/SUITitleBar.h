@@ -307,6 +307,9 @@ private:
     bool fiveSections_ = false;
     std::string fittedCaption_;
     std::unique_ptr<TBitmap> strip_;
+    std::unique_ptr<TBitmap> paintBuffer_; // the composition of the last paint
+    TOwnedIconHandle iconCopy_;            // the application icon at 16 x 16
+    HICON iconSource_ = nullptr;           // the icon it was copied from
     std::unique_ptr<TBitmap> back_;
     TColor fillColor_ = 0;
     TColor transColor_ = 0;

@@ -48,10 +48,16 @@ void TsuiTitleBar::Paint() {
     const int w = Width(), h = Height();
     if (w <= 0 || h <= 0)
         return;
-    TBitmap buffer;
+    // Kept between paints, so that its DC, bitmap and font are made once, not on every hover.
+    if (!paintBuffer_) {
+        paintBuffer_ = std::make_unique<TBitmap>();
+        paintBuffer_->SetPixelFormat(pf24bit); // drawn in the process, not by the display
+    }
+    TBitmap& buffer = *paintBuffer_;
     buffer.Canvas()->Brush()->SetStyle(bsClear);
     buffer.Canvas()->SetFont(Font());
     buffer.SetSize(w, h);
+    PatBlt(buffer.Canvas()->Handle(), 0, 0, w, h, BLACKNESS); // as a new bitmap starts
     DrawSections(buffer);
     DrawButtonsAndCaption(buffer);
     if (Canvas()->HandleAllocated())
@@ -167,17 +173,20 @@ void TsuiTitleBar::DrawButtonPicture(TBitmap& buffer, TBitmap& scratch, TsuiTitl
 }
 
 void TsuiTitleBar::DrawApplicationIcon(TBitmap& buffer, int x, int y) {
-    // A 16 x 16 copy of the application's icon, made for this paint and destroyed after it.
-    TOwnedIconHandle icon;
-    if (HICON source = Application->Icon()->Handle())
-        icon.Reset(static_cast<HICON>(
-            CopyImage(source, IMAGE_ICON, kIconSize, kIconSize, LR_COPYFROMRESOURCE)));
-    else
-        icon.Reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON,
-                                                 kIconSize, kIconSize, 0)));
-    if (icon)
-        DrawIconEx(buffer.Canvas()->Handle(), x, y, icon.Get(), kIconSize, kIconSize, 0, nullptr,
-                   DI_NORMAL);
+    // A 16 x 16 copy of the application's icon, made again only when the icon changed.
+    HICON source = Application->Icon()->Handle();
+    if (!iconCopy_ || source != iconSource_) {
+        iconSource_ = source;
+        if (source)
+            iconCopy_.Reset(static_cast<HICON>(
+                CopyImage(source, IMAGE_ICON, kIconSize, kIconSize, LR_COPYFROMRESOURCE)));
+        else
+            iconCopy_.Reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON",
+                                                          IMAGE_ICON, kIconSize, kIconSize, 0)));
+    }
+    if (iconCopy_)
+        DrawIconEx(buffer.Canvas()->Handle(), x, y, iconCopy_.Get(), kIconSize, kIconSize, 0,
+                   nullptr, DI_NORMAL);
 }
 
 void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {
