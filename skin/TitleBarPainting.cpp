@@ -57,7 +57,7 @@ void TsuiTitleBar::Paint() {
     buffer.Canvas()->Brush()->SetStyle(bsClear);
     buffer.Canvas()->SetFont(Font());
     buffer.SetSize(w, h);
-    PatBlt(buffer.Canvas()->Handle(), 0, 0, w, h, BLACKNESS); // as a new bitmap starts
+    PatBlt(buffer.Canvas()->Handle(), 0, 0, w, h, WHITENESS); // as a new bitmap starts
     DrawSections(buffer);
     DrawButtonsAndCaption(buffer);
     if (Canvas()->HandleAllocated())
