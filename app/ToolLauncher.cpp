@@ -2,6 +2,7 @@
 
 #include "framework/Forms.h"
 #include "framework/Registry.h"
+#include "skin/AnsiFileAccess.h"
 
 #include <shellapi.h>
 
@@ -43,12 +44,6 @@ std::string ResolveProgramPath(const TToolEntry& tool) {
 }
 
 namespace {
-bool FileExists(const std::string& path) {
-    if (path.empty())
-        return false;
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Waits for the process to end. Messages other threads and programs send to this thread's
 // windows (broadcasts such as a settings change) are answered meanwhile, so that a sender is
@@ -104,7 +99,7 @@ bool LaunchProgram(const std::string& programPath, TCustomForm& window) {
 
 void RunToolWorkflow(const TToolEntry& tool, TCustomForm& window) {
     std::string path = ResolveProgramPath(tool);
-    if (!FileExists(path)) {
+    if (!AnsiFileExists(path)) {
         const std::string text(LaunchTexts::DownloadOffer);
         const int answer = Application->MessageBoxes().Ask(
             window.HandleAllocated() ? window.Handle() : nullptr, text, Application->Title(),
@@ -119,7 +114,7 @@ void RunToolWorkflow(const TToolEntry& tool, TCustomForm& window) {
         RunDownloader(InstallerAddress(tool), window);
     }
     path = ResolveProgramPath(tool);
-    if (FileExists(path)) {
+    if (AnsiFileExists(path)) {
         TScreenCursorScope hourglass(crHourGlass);
         LaunchProgram(path, window);
     }

@@ -1,5 +1,7 @@
 #include "format/PkwareCipher.h"
 
+#include "format/LittleEndian.h"
+
 #include <array>
 
 namespace {
@@ -34,17 +36,13 @@ uint32_t CrcByte(uint32_t crc, uint8_t b) {
     return kCrcTable[(crc ^ b) & 0xFF] ^ (crc >> 8);
 }
 
-uint32_t Le32(const uint8_t* p) {
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
-
 } // namespace
 
 uint32_t Crc32Update(uint32_t crc, const uint8_t* data, size_t size) {
     const auto& t = kSliceTables;
     for (; size >= kSliceBytes; size -= kSliceBytes, data += kSliceBytes) {
-        const uint32_t low = crc ^ Le32(data);
-        const uint32_t high = Le32(data + 4);
+        const uint32_t low = crc ^ ReadLe32(data);
+        const uint32_t high = ReadLe32(data + 4);
         crc = t[7][low & 0xFF] ^ t[6][(low >> 8) & 0xFF] ^ t[5][(low >> 16) & 0xFF] ^
               t[4][low >> 24] ^ t[3][high & 0xFF] ^ t[2][(high >> 8) & 0xFF] ^
               t[1][(high >> 16) & 0xFF] ^ t[0][high >> 24];

@@ -1,5 +1,7 @@
 #include "format/SkinBitmapBudget.h"
 
+#include "format/LittleEndian.h"
+
 #include <cstdlib>
 
 namespace {
@@ -7,25 +9,18 @@ constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kCoreHeaderSize = 12; // 16-bit width and height
 constexpr size_t kInfoHeaderSize = 40; // 32-bit width and height, height negative top-down
 constexpr size_t kWidthOffset = kFileHeaderSize + 4;
-
-uint32_t Read(const std::vector<uint8_t>& bytes, size_t offset, size_t width) {
-    uint32_t value = 0;
-    for (size_t i = 0; i < width; ++i)
-        value |= uint32_t{bytes[offset + i]} << (8 * i);
-    return value;
-}
 } // namespace
 
 uint64_t DeclaredBitmapPixels(const std::vector<uint8_t>& image) {
     if (image.size() < kFileHeaderSize + kCoreHeaderSize || image[0] != 'B' || image[1] != 'M')
         return 0;
-    const uint32_t headerSize = Read(image, kFileHeaderSize, 4);
+    const uint32_t headerSize = ReadLe32(&image[kFileHeaderSize]);
     if (headerSize == kCoreHeaderSize)
-        return uint64_t{Read(image, kWidthOffset, 2)} * Read(image, kWidthOffset + 2, 2);
+        return uint64_t{ReadLe16(&image[kWidthOffset])} * ReadLe16(&image[kWidthOffset + 2]);
     if (headerSize < kInfoHeaderSize || image.size() < kFileHeaderSize + kInfoHeaderSize)
         return 0;
-    const auto width = static_cast<int32_t>(Read(image, kWidthOffset, 4));
-    const auto height = static_cast<int32_t>(Read(image, kWidthOffset + 4, 4));
+    const auto width = static_cast<int32_t>(ReadLe32(&image[kWidthOffset]));
+    const auto height = static_cast<int32_t>(ReadLe32(&image[kWidthOffset + 4]));
     return static_cast<uint64_t>(std::llabs(width)) * static_cast<uint64_t>(std::llabs(height));
 }
 

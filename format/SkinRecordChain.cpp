@@ -1,15 +1,13 @@
 #include "format/SkinRecordChain.h"
 
+#include "format/LittleEndian.h"
+
 #include <cstring>
 #include <optional>
 
 using namespace SkinFormat;
 
 namespace {
-
-uint32_t U32(const uint8_t* p) {
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
 
 void Require(bool condition, const char* what) {
     if (!condition)
@@ -50,7 +48,7 @@ size_t DataLength(TSkinRecordType type, uint32_t dataSize) {
 
 int32_t TSkinRecord::IntegerValue() const {
     Require(Data.size() >= kIntegerSize, "integer record without its 4 bytes");
-    return static_cast<int32_t>(U32(Data.data()));
+    return static_cast<int32_t>(ReadLe32(Data.data()));
 }
 
 uint8_t TSkinRecord::BooleanValue() const {
@@ -64,23 +62,23 @@ std::string TSkinRecord::Text() const {
 
 std::vector<TSkinRecord> ParseSkinRecords(const uint8_t* data, size_t size) {
     Require(data != nullptr && size >= kHeaderSize, "skin data shorter than its header");
-    const uint32_t headerLength = U32(data + kHeaderLengthOffset);
+    const uint32_t headerLength = ReadLe32(data + kHeaderLengthOffset);
     Require(headerLength >= kHeaderSize && headerLength <= size, "bad skin header length");
 
     std::vector<TSkinRecord> records;
     std::vector<bool> visited(size, false);
     size_t copied = 0; // records may share data: what they copy together stays within size
-    uint32_t offset = U32(data + kFirstRecordOffset);
+    uint32_t offset = ReadLe32(data + kFirstRecordOffset);
     for (;;) {
         Require(Inside(offset, kRecordSize, size), "skin record outside the data");
         Require(!visited[offset], "skin record chain loops");
         visited[offset] = true;
         const uint8_t* r = data + offset;
-        const uint32_t next = U32(r + kNextRecordOffset);
+        const uint32_t next = ReadLe32(r + kNextRecordOffset);
         if (next == 0)
             break;
-        const uint32_t dataOffset = U32(r + kDataOffsetOffset);
-        const uint32_t dataSize = U32(r + kDataSizeOffset);
+        const uint32_t dataOffset = ReadLe32(r + kDataOffsetOffset);
+        const uint32_t dataSize = ReadLe32(r + kDataSizeOffset);
         const std::optional<TSkinRecordType> type = KnownType(r[kTypeOffset]);
         if (type) {
             const size_t length = DataLength(*type, dataSize);

@@ -1,6 +1,7 @@
 #include "format/ZipEntryExtractor.h"
 
 #include "format/Inflate.h"
+#include "format/LittleEndian.h"
 #include "format/PkwareCipher.h"
 
 #include <algorithm>
@@ -18,13 +19,6 @@ constexpr size_t kEndRecordSize = 22;
 constexpr size_t kCentralHeaderSize = 46;
 constexpr size_t kLocalHeaderSize = 30;
 constexpr size_t kDecryptBlock = 1024;
-
-uint16_t U16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-uint32_t U32(const uint8_t* p) {
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
 
 // The archive with exact reads: a short read is an error.
 class TArchiveFile {
@@ -113,22 +107,23 @@ std::optional<TCentralEntry> FindEntry(TArchiveFile& file, std::string_view entr
     const uint64_t endRecord = size - kEndRecordSize;
     uint8_t end[kEndRecordSize];
     file.ReadAt(endRecord, end, kEndRecordSize);
-    if (U32(end) != kEndRecordSignature || U16(end + 20) != 0)
+    if (ReadLe32(end) != kEndRecordSignature || ReadLe16(end + 20) != 0)
         return std::nullopt;
 
     std::string name;
-    for (uint64_t position = U32(end + 16); position < endRecord;) {
+    for (uint64_t position = ReadLe32(end + 16); position < endRecord;) {
         uint8_t h[kCentralHeaderSize];
         file.ReadAt(position, h, kCentralHeaderSize);
-        if (U32(h) != kCentralHeaderSignature)
+        if (ReadLe32(h) != kCentralHeaderSignature)
             return std::nullopt;
-        const uint16_t nameLength = U16(h + 28);
+        const uint16_t nameLength = ReadLe16(h + 28);
         name.resize(nameLength);
         file.ReadAt(position + kCentralHeaderSize, reinterpret_cast<uint8_t*>(name.data()),
                     nameLength);
         if (SameNameIgnoringAsciiCase(name, entryName))
-            return TCentralEntry{U16(h + 8), U16(h + 12), U32(h + 16), U32(h + 24), U32(h + 42)};
-        position += kCentralHeaderSize + nameLength + U16(h + 30) + U16(h + 32);
+            return TCentralEntry{ReadLe16(h + 8), ReadLe16(h + 12), ReadLe32(h + 16),
+                                 ReadLe32(h + 24), ReadLe32(h + 42)};
+        position += kCentralHeaderSize + nameLength + ReadLe16(h + 30) + ReadLe16(h + 32);
     }
     return std::nullopt;
 }
@@ -138,8 +133,8 @@ ArchiveResult DecodeEntry(TArchiveFile& file, const TCentralEntry& entry, std::s
                           TOutputSink& sink) {
     uint8_t local[kLocalHeaderSize];
     file.ReadAt(entry.LocalHeaderOffset, local, kLocalHeaderSize);
-    uint64_t data =
-        uint64_t{entry.LocalHeaderOffset} + kLocalHeaderSize + U16(local + 26) + U16(local + 28);
+    uint64_t data = uint64_t{entry.LocalHeaderOffset} + kLocalHeaderSize + ReadLe16(local + 26) +
+                    ReadLe16(local + 28);
     if ((entry.Flags & 0x0001) == 0) {
         TArchiveSource source(file, data);
         Inflate(source, sink, entry.UncompressedSize);
